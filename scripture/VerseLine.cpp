@@ -31,6 +31,14 @@ bool CVerseLineReader::Next(VerseLine& out) {
     if (m_seekFailed || !m_file.ReadLine(m_line, kVerseLineChars)) {
         return false;
     }
+    // A verse longer than one read (Esther 8:9 of the KJV has 535 characters) is read whole, so
+    // that its continuation is never taken for a line of its own; beyond kMaxVerseLineBytes it
+    // is cut and the rest skipped.
+    while (m_line.back() != '\n' && !m_file.AtEnd() && m_file.ReadLine(m_piece, kVerseLineChars)) {
+        if (m_line.size() < kMaxVerseLineBytes) {
+            m_line += m_piece;
+        }
+    }
     return ParseVerseLine(m_line, out);
 }
 

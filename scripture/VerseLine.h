@@ -16,8 +16,10 @@ struct VerseLine {
     std::string_view text; // points into the parsed line
 };
 
-// Characters a verse-line read takes at most (511 plus the terminator of the C buffer).
+// Characters one verse-line read takes at most (511 plus the terminator of the C buffer).
 inline constexpr int kVerseLineChars = 512;
+// Bound of a whole verse line assembled from several reads.
+inline constexpr std::size_t kMaxVerseLineBytes = 64 * 1024;
 
 // Parses a line read from a text file. Rejects a line without ':'. The reference is the text
 // before the first space; the verse text runs from after it to the line end (a "\r\n" ending
@@ -35,8 +37,8 @@ class CVerseLineReader {
 public:
     // Opens the text file and seeks to `offset`; false when the file can't be opened.
     bool Open(const std::string& path, std::int64_t offset);
-    // Next accepted verse line; false when the read fails or the line holds no ':'.
-    // The returned text stays valid until the next call.
+    // Next accepted verse line; false when the read fails or the line holds no ':'. A line
+    // longer than one read is taken whole. The returned text stays valid until the next call.
     bool Next(VerseLine& out);
     // End of file met by the last read (feof).
     bool AtEnd() const { return m_file.AtEnd(); }
@@ -45,6 +47,7 @@ public:
 private:
     CTextFile m_file;
     std::string m_line;
+    std::string m_piece;
     bool m_seekFailed = false;
 };
 

@@ -142,16 +142,27 @@ TEST_F(SmallBible, BrokenOffsetsAndLinesDoNotReadOutOfBounds) {
     EXPECT_TRUE(Read(2, 1).empty());
     EXPECT_TRUE(ReadChapter(dir.File("missing.dat"), offsets, 1, 50).empty());
 
-    // A line without ':' ends the chapter; an overlong line is read in 511-character pieces.
+    // A line without ':' ends the chapter; an overlong verse is read whole, never split into a
+    // second "line" whose words would parse as a reference.
     std::string broken = "1:1:1 first\nno reference\n1:1:3 third\n";
     broken += "1:1:4 " + std::string(2000, 'x') + "\n";
     dir.Write("broken.dat", broken);
     ChapterOffsetTable table{};
     EXPECT_EQ(ReadChapter(dir.File("broken.dat"), table, 1, 1).size(), 1u);
-    dir.Write("long.dat", "1:1:1 " + std::string(2000, 'y') + "\n1:1:2 next\n");
+    std::string longVerse;
+    for (int i = 0; i < 700; ++i) {
+        longVerse += i % 50 == 0 ? "9:9:9 " : "말";
+    }
+    dir.Write("long.dat", "1:1:1 " + longVerse + "\n1:1:2 next\n");
     const auto longRead = ReadChapter(dir.File("long.dat"), table, 1, 1);
-    ASSERT_FALSE(longRead.empty());
-    EXPECT_EQ(longRead[0].text.size(), 505u) << "511 characters minus the reference and space";
+    ASSERT_EQ(longRead.size(), 2u);
+    EXPECT_EQ(longRead[0].text, longVerse);
+    EXPECT_EQ(longRead[1].text, "next");
+    // A runaway line is bounded.
+    dir.Write("huge.dat", "1:1:1 " + std::string(200000, 'z'));
+    const auto hugeRead = ReadChapter(dir.File("huge.dat"), table, 1, 1);
+    ASSERT_EQ(hugeRead.size(), 1u);
+    EXPECT_LT(hugeRead[0].text.size(), 70000u);
 }
 
 } // namespace
