@@ -46,6 +46,11 @@ std::vector<VerseEntry> ReadChapter(const std::string& textPath, const ChapterOf
                                     int book, int chapter) {
     std::vector<VerseEntry> verses;
     const int k = ChapterIndexOf(book, chapter);
+    if (k == kChapterTotal) {
+        // The spare slot points at Revelation 22, whose lines would pass the stop rule for a
+        // non-existent chapter of book 66 such as (66, 23).
+        return verses;
+    }
     CVerseLineReader reader;
     if (!reader.Open(textPath, offsets[k])) {
         return verses;

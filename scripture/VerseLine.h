@@ -58,6 +58,6 @@ struct VerseEntry {
 
 // The verse lines of one chapter, in file order: seek to the chapter's offset and read until a
 // line lies past the chapter, a line is not a verse line, or the file ends. A pair that is no
-// chapter reads from the "no chapter" slot and yields nothing for books below 66.
+// chapter yields nothing: (1, 51) -> {}, (66, 23) -> {}.
 std::vector<VerseEntry> ReadChapter(const std::string& textPath, const ChapterOffsetTable& offsets,
                                     int book, int chapter);

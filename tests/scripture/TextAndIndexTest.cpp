@@ -132,6 +132,7 @@ TEST_F(SmallBible, ChapterReadsStopAtTheNextChapterOrBook) {
     ASSERT_EQ(rev22.size(), 2u) << "the last chapter ends at the end of the file";
     EXPECT_EQ(rev22[1].text, "주 예수의 은혜가 모든 자들에게 있을지어다 아멘");
     EXPECT_TRUE(Read(1, 51).empty()) << "no such chapter: nothing read";
+    EXPECT_TRUE(Read(66, 23).empty()) << "not Revelation 22 through the spare slot";
     EXPECT_TRUE(Read(0, 0).empty());
 }
 

@@ -1,0 +1,5 @@
+#include "CAboutDlg.h"
+
+#include "ResourceIds.h"
+
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUT) {}

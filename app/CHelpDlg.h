@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Dialog.h"
+
+// Shows kHelp.txt in a scrolling text box.
+class CHelpDlg : public CDialog {
+public:
+    CHelpDlg();
+
+protected:
+    bool OnInitDialog() override;
+};

@@ -1,0 +1,5 @@
+#include "CMainFrame.h"
+
+#include "ResourceIds.h"
+
+bool CMainFrame::OnCreate() { return m_pane.Create(Widget(), ID_FIRST_PANE); }
