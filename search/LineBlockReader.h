@@ -12,7 +12,7 @@
 // buffer grows the buffer: lines are never split.
 class CLineBlockReader {
 public:
-    static constexpr std::size_t kDefaultBlockSize = 256 * 1024;
+    static constexpr std::size_t kDefaultBlockSize = 64 * 1024;
 
     explicit CLineBlockReader(std::size_t blockSize = kDefaultBlockSize);
     ~CLineBlockReader();

@@ -26,8 +26,9 @@ bool ParseVerseRange(std::string_view firstText, std::string_view lastText, Vers
 }
 
 std::string FormatLookupLine(int verse, std::string_view text) {
-    std::string line = "[" + std::to_string(verse) + "] ";
-    line.append(text);
+    std::string line;
+    line.reserve(text.size() + 16);
+    line.append("[").append(std::to_string(verse)).append("] ").append(text);
     line.append("\r\n");
     return line;
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 using Ref = std::tuple<int, int, int>;
@@ -232,6 +234,10 @@ TEST_F(ScanRules, MalformedLinesAndOrderEndTheScan) {
     EXPECT_EQ(crlf[0].text, "빛");
     EXPECT_EQ(crlf[1].text, "빛") << "white space trimmed, \\r included";
     EXPECT_TRUE(Scan("1:1:1 빛\r\n", whole, "빛\r").empty()) << "\\r\\n is the line end";
+    EXPECT_EQ(Scan("1:1:1 빛\r", whole, "빛\r").size(), 1u) << "without \\n a \\r is text";
+    EXPECT_EQ(RefsOf(Scan("1:99999999999:1 빛\n1:000000007:0000000008 빛\n", whole, "빛")),
+              (std::vector<Ref>{{1, INT_MAX, 1}, {1, 7, 8}}))
+        << "an overlong number saturates";
     EXPECT_EQ(Scan("1:1:1 a\n1:1:2\n1:1:3 b\n", whole, "").size(), 3u)
         << "an empty word is in every verse text";
 }
