@@ -14,6 +14,7 @@ class CLineBlockReader {
 public:
     static constexpr std::size_t kDefaultBlockSize = 64 * 1024;
 
+    // Reads `blockSize` bytes at a time (at least 16); the buffer is allocated on the first read.
     explicit CLineBlockReader(std::size_t blockSize = kDefaultBlockSize);
     ~CLineBlockReader();
     CLineBlockReader(const CLineBlockReader&) = delete;
@@ -30,6 +31,7 @@ public:
     // True when the block last returned reaches the end of the file.
     bool IsLastBlock() const { return m_eof && m_carryLength == 0; }
 
+    // Closes the file and frees the buffer; NextBlock then yields nothing.
     void Close();
 
 private:

@@ -39,6 +39,7 @@ class CSearchModel {
 public:
     // Reads the process-wide Bible texts and offset tables.
     CSearchModel();
+    // Reads the given texts (tests, or another data folder).
     CSearchModel(BibleSource korean, BibleSource english);
 
     // Language box: kKoreanBible or kEnglishBible.
@@ -54,6 +55,7 @@ public:
     std::vector<ComboItem> SelectBook(int book);
     // Chapter change (-1 for none).
     void SelectChapter(int chapter) { m_selectedChapter = chapter; }
+    // The current choices, -1 for none.
     int Scope() const { return m_scope; }
     int SelectedBook() const { return m_selectedBook; }
     int SelectedChapter() const { return m_selectedChapter; }
@@ -71,6 +73,8 @@ public:
     // The parallel command shows the parallel text only when a lookup left one.
     bool CanShowParallelText() const { return !m_parallelText.empty(); }
 
+    // The last lookup's texts: the chosen language's lines, and those lines each followed by
+    // the other language's line; the lines "[%d] %s\r\n" of each language.
     const std::string& DisplayText() const { return m_displayText; }
     const std::string& ParallelText() const { return m_parallelText; }
     const std::vector<std::string>& KoreanLines() const { return m_koreanLines; }
@@ -78,6 +82,7 @@ public:
     // False when the last lookup could not open the other language's text.
     bool HasOtherLanguage() const { return m_hasOtherLanguage; }
 
+    // The last keyword search: its trimmed word and its hits in file order.
     const std::string& SearchWord() const { return m_searchWord; }
     int HitCount() const { return m_hitCount; }
     const std::vector<SearchHit>& Hits() const { return m_hits; }

@@ -13,8 +13,9 @@ std::vector<ComboItem> BookItemsOfScope(int scope) {
         // The gospels scope lists the whole New Testament; only a search narrows it to 40..43.
         first = kOldTestamentBooks + 1;
     }
+    const int count = last - first + 1;
     std::vector<ComboItem> items;
-    items.reserve(static_cast<std::size_t>(last - first + 1));
+    items.reserve(static_cast<std::size_t>(count));
     for (int book = first; book <= last; ++book) {
         items.push_back({std::string(KoreanBookName(book)), book});
     }

@@ -7,6 +7,7 @@
 // out 16 at a time (SSE2) and only those are compared whole; without SSE2 it is memmem.
 class CSubstringFinder {
 public:
+    // Keeps its own copy of the needle.
     explicit CSubstringFinder(std::string_view needle) : m_needle(needle) {}
 
     // Start of the first occurrence lying wholly in [from, end), or nullptr. An empty needle
