@@ -6,8 +6,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    InstallFontSubstitutions();
+    PrepareApplication();
     CDeviceScreen screen;
     screen.show();
     CReaderApp theApp;

@@ -22,3 +22,8 @@ QFont MakeFont(std::string_view face, int pixelHeight, int weight) {
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
+
+void PrepareApplication() {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    InstallFontSubstitutions();
+}

@@ -12,6 +12,10 @@ inline constexpr const char* kHangulFace = "NanumGothic";
 // Call once after the QApplication exists.
 void InstallFontSubstitutions();
 
+// The look of every run (program, tests, pictures): one widget style on every platform and
+// the Hangul fonts. Call once after the QApplication exists.
+void PrepareApplication();
+
 // A font by face name and pixel height, as the program's font creation asks for it:
 // "Tahoma" 14 -> NanumGothic at 14 pixels. weight is the Windows scale (400 normal, 700 bold).
 QFont MakeFont(std::string_view face, int pixelHeight, int weight = 400);

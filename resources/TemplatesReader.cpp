@@ -10,16 +10,8 @@ constexpr ControlTemplate kChapterView[] = {
     {IDC_CHAPTER_SCROLL, K::ScrollBar, 130, 0, 8, 154, "", WS_TABSTOP},
 };
 
-constexpr ControlTemplate kEnglishSelect[] = {
-    {IDC_STATIC, K::Static, 35, 2, 66, 10, "▣  성경 선택  ▣", 0},
-    {IDC_SELECT_TESTAMENT, K::ComboBox, 1, 17, 38, 30, "", kDropDown},
-    {IDC_SELECT_BOOK, K::ComboBox, 37, 17, 63, 100, "", kDropDown},
-    {IDC_SELECT_CHAPTER, K::ComboBox, 101, 17, 34, 100, "", kDropDown},
-    {IDC_OK, K::PushButton, 33, 35, 30, 11, "확인", BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {IDC_CANCEL, K::PushButton, 78, 35, 26, 11, "취소", WS_TABSTOP},
-};
-
-constexpr ControlTemplate kKoreanSelect[] = {
+// Both selectors share one layout.
+constexpr ControlTemplate kSelect[] = {
     {IDC_STATIC, K::Static, 35, 2, 66, 10, "▣  성경 선택  ▣", 0},
     {IDC_SELECT_TESTAMENT, K::ComboBox, 1, 17, 38, 30, "", kDropDown},
     {IDC_SELECT_BOOK, K::ComboBox, 37, 17, 63, 100, "", kDropDown},
@@ -62,8 +54,8 @@ constexpr ControlTemplate kFontSettings[] = {
 
 const DialogTemplate kKoreanChapterTemplate{IDD_KOREAN_CHAPTER, "한글성경", 138, 154, "System", 10, true, kChapterView};
 const DialogTemplate kEnglishChapterTemplate{IDD_ENGLISH_CHAPTER, "영어성경", 138, 154, "System", 10, true, kChapterView};
-const DialogTemplate kEnglishSelectTemplate{IDD_ENGLISH_SELECT, "성경선택", 138, 50, "System", 10, false, kEnglishSelect};
-const DialogTemplate kKoreanSelectTemplate{IDD_KOREAN_SELECT, "성경선택", 139, 53, "System", 10, false, kKoreanSelect};
+const DialogTemplate kEnglishSelectTemplate{IDD_ENGLISH_SELECT, "성경선택", 138, 50, "System", 10, false, kSelect};
+const DialogTemplate kKoreanSelectTemplate{IDD_KOREAN_SELECT, "성경선택", 139, 53, "System", 10, false, kSelect};
 const DialogTemplate kEnglishConfPointTemplate{IDD_ENGLISH_CONFPOINT, "책갈피", 138, 50, "System", 10, false, kEnglishConfPoint};
 const DialogTemplate kKoreanConfPointTemplate{IDD_KOREAN_CONFPOINT, "책갈피", 138, 50, "System", 10, false, kKoreanConfPoint};
 const DialogTemplate kFontSettingsTemplate{IDD_FONT_SETTINGS, "폰트 설정", 138, 154, "System", 10, false, kFontSettings};

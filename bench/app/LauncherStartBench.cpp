@@ -40,8 +40,7 @@ int RunChild(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     SetModuleFileNameForTesting(g_dataFolder + "qrvlumen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    InstallFontSubstitutions();
+    PrepareApplication();
     CDeviceScreen screen;
     screen.show();
     CReaderApp theApp;

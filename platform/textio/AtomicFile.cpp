@@ -9,6 +9,12 @@
 namespace {
 bool g_failWrites = false;
 
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+} // namespace
+
 bool WriteAll(int fd, std::string_view content) {
     const char* p = content.data();
     std::size_t left = content.size();
@@ -25,12 +31,6 @@ bool WriteAll(int fd, std::string_view content) {
     }
     return true;
 }
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-}
-} // namespace
 
 void SetAtomicWriteFailureForTesting(bool fail) { g_failWrites = fail; }
 

@@ -8,6 +8,9 @@
 // Returns false (the old file untouched) when any step fails.
 bool WriteFileAtomically(const std::string& path, std::string_view content);
 
+// Writes all of `content` to an open descriptor, resuming after interrupted or short writes.
+bool WriteAll(int fd, std::string_view content);
+
 // Test hook: while set, every atomic write fails before touching the target, as a full or
 // read-only disk would make it (privileged test runs can't make a folder unwritable).
 void SetAtomicWriteFailureForTesting(bool fail);

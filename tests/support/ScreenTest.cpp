@@ -49,8 +49,7 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 
 int RunScreenTest(int argc, char** argv, QObject& test) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    InstallFontSubstitutions();
+    PrepareApplication();
     CDeviceScreen screen;
     screen.show();
     // Focus notifications need an active window, as on the device.

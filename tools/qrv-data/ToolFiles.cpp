@@ -1,29 +1,12 @@
 #include "ToolFiles.h"
 
+#include "AtomicFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-bool WriteAll(int fd, std::string_view content) {
-    const char* p = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-} // namespace
 
 bool WriteTemporary(const std::string& target, std::string_view content, std::string& tempPath,
                     std::string& error) {

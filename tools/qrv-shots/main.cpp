@@ -50,8 +50,7 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    InstallFontSubstitutions();
+    PrepareApplication();
     CDeviceScreen screen;
     screen.show();
     int saved = 0;
