@@ -201,21 +201,6 @@ TEST_F(NavigationTest, ParallelToggle) {
     EXPECT_EQ(m_view.m_parallel, 1);
 }
 
-TEST_F(NavigationTest, HelpBoxes) {
-    EXPECT_EQ(m_view.Profile().helpCaption, "한글성경 툴바 아이콘");
-    EXPECT_EQ(m_view.Profile().helpText,
-              " 1. 성경 선택 \n 2. 수동 책갈피 \n 3. 북마크 \n 4. 한영 대조보기 \n 5. 폰트 색상 \n"
-              " 6. 페이지 위로 \n 7. 페이지 아래로 \n 8. 도움말 \n 9. 종료 \n\n< 방향키 기능 > \n"
-              " 방향 키 UP - 페이지 위로\n 방향 키 DOWN - 페이지 아래로\n 방향 키 LEFT - 이전 장\n"
-              " 방향 키 RIGHT - 다음 장");
-    EXPECT_EQ(EnglishViewProfile().helpCaption, "영어성경 툴바 아이콘");
-    EXPECT_EQ(EnglishViewProfile().helpText,
-              " 1. 성경 선택 \n 2. 수동 책갈피 \n 3. 영한 대조보기 \n 4. 폰트 색상 \n"
-              " 5. 페이지 위로 \n 6. 페이지 아래로 \n 7. 도움말 \n 8. 종료 \n\n< 방향키 기능 > \n"
-              " 화면 위 : 방향 키 UP\n 화면 아래 : 방향 키 DOWN\n 이전 장 : 방향 키 LEFT\n"
-              " 다음 장 : 방향 키 RIGHT");
-}
-
 TEST_F(NavigationTest, WhatTheViewDoesAfterEachDialog) {
     CChapterViewModel english(EnglishViewProfile(), FixedFont);
     m_view.m_accepted = false;
