@@ -2,6 +2,7 @@
 
 #include "CAboutDlg.h"
 #include "CHelpDlg.h"
+#include "CSearchDlg.h"
 #include "Cursor.h"
 #include "RecentPlace.h"
 #include "ResourceIds.h"
@@ -118,7 +119,8 @@ void CLauncherDlg::OnEnglishBible() {
 void CLauncherDlg::OnSearch() {
     SetWaitCursor();
     if (Require(m_hasKoreanText, kNoKoreanText)) {
-        SetArrowCursor();
+        CSearchDlg dlg;
+        dlg.DoModal();
     }
 }
 

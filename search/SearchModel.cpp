@@ -65,6 +65,7 @@ LookupStatus CSearchModel::LookupVerses(std::string_view firstEdit, std::string_
         return LookupStatus::kTextUnavailable;
     }
     m_hasOtherLanguage = english ? koreanRead : englishRead;
+    m_lookupLanguage = m_language;
     // The chosen language's own verses lead, whatever the other language holds.
     ComposeLookupTexts(english ? m_englishLines : m_koreanLines,
                        english ? m_koreanLines : m_englishLines, m_displayText, m_parallelText);
@@ -105,8 +106,8 @@ VerseViewFields CSearchModel::VerseViewOf(int row) const {
     return MakeVerseViewFields(m_searchWord, HitRow(row));
 }
 
-SearchMessage CSearchModel::TextUnavailableMessage() const {
-    const std::string& path = *Source(m_language).textPath;
+SearchMessage CSearchModel::TextUnavailableMessage(int language) const {
+    const std::string& path = *Source(language).textPath;
     return {"", StrFormat("%s 파일을 열 수 없습니다.", std::string(FileNameOf(path)).c_str()),
             true};
 }
@@ -125,7 +126,7 @@ bool CSearchModel::MessageFor(LookupStatus status, SearchMessage& message) const
         message = {std::string(kInputErrorCaption), "숫자를 입력해 주세요", true};
         return true;
     case LookupStatus::kTextUnavailable:
-        message = TextUnavailableMessage();
+        message = TextUnavailableMessage(m_language);
         return true;
     }
     return false;
@@ -142,8 +143,18 @@ bool CSearchModel::MessageFor(KeywordStatus status, SearchMessage& message) cons
         message = {"", "검색된 결과가 없습니다.", false};
         return true;
     case KeywordStatus::kTextUnavailable:
-        message = TextUnavailableMessage();
+        message = TextUnavailableMessage(m_language);
         return true;
     }
     return false;
+}
+
+bool CSearchModel::OtherLanguageMessage(SearchMessage& message) const {
+    if (m_hasOtherLanguage) {
+        return false;
+    }
+    // The language box may have changed since; the parallel text is the lookup's.
+    message =
+        TextUnavailableMessage(m_lookupLanguage == kEnglishBible ? kKoreanBible : kEnglishBible);
+    return true;
 }

@@ -81,6 +81,10 @@ public:
     const std::vector<std::string>& EnglishLines() const { return m_englishLines; }
     // False when the last lookup could not open the other language's text.
     bool HasOtherLanguage() const { return m_hasOtherLanguage; }
+    // The message for a parallel text that lacks the other language because the last lookup
+    // could not open its file: Korean lookup without ebible.dat -> "ebible.dat 파일을 열 수
+    // 없습니다.". False when the other language was read.
+    bool OtherLanguageMessage(SearchMessage& message) const;
 
     // The last keyword search: its trimmed word and its hits in file order.
     const std::string& SearchWord() const { return m_searchWord; }
@@ -97,7 +101,7 @@ public:
 
 private:
     const BibleSource& Source(int language) const;
-    SearchMessage TextUnavailableMessage() const;
+    SearchMessage TextUnavailableMessage(int language) const;
 
     BibleSource m_korean;
     BibleSource m_english;
@@ -112,6 +116,7 @@ private:
     std::string m_displayText;
     std::string m_parallelText;
     bool m_hasOtherLanguage = true;
+    int m_lookupLanguage = kKoreanBible;
     std::vector<SearchHit> m_hits;
     std::int32_t m_hitCount = 0;
 };

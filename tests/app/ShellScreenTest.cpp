@@ -113,6 +113,8 @@ private slots:
         launcher.ButtonItem(IDC_LAUNCH_VISITATION).Click();
         QCOMPARE(messages.Texts(), std::vector<std::string>{"심방사전이 없으므로 사용할 수 없습니다."});
         messages.Clear();
+        // The search screen opens; it is closed at once.
+        messages.QueueDialog([](CDialog& screen) { screen.SendCommand(ID_EXIT); });
         for (int button : {IDC_LAUNCH_KOREAN, IDC_LAUNCH_ENGLISH, IDC_LAUNCH_SEARCH, IDC_LAUNCH_HYMNAL,
                            IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS, IDC_LAUNCH_BOOKMARKS}) {
             launcher.ButtonItem(button).Click();

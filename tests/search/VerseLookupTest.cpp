@@ -168,8 +168,11 @@ TEST_F(LookupTest, UnopenableTextsAreReported) {
     EXPECT_EQ(m.DisplayText(), "[1] 창세기 첫 장 1\r\n");
     EXPECT_EQ(m.ParallelText(), "[1] 창세기 첫 장 1\r\n");
     EXPECT_FALSE(m.HasOtherLanguage());
+    SearchMessage other;
+    m.SetLanguage(kEnglishBible); // the parallel text is still the Korean lookup's
+    ASSERT_TRUE(m.OtherLanguageMessage(other));
+    EXPECT_EQ(other.text, "ebible.dat 파일을 열 수 없습니다.");
 
-    m.SetLanguage(kEnglishBible);
     ASSERT_EQ(m.LookupVerses("1", ""), LookupStatus::kTextUnavailable);
     EXPECT_EQ(m.DisplayText(), "");
     EXPECT_FALSE(m.CanShowParallelText()) << "no stale parallel text after a failed read";

@@ -1,0 +1,115 @@
+#include "SearchScreenSupport.h"
+
+#include "ResourceIds.h"
+#include "ScriptureStore.h"
+#include "TextUtil.h"
+
+#include <QTreeWidget>
+
+void WriteBibles(const CTestDataFolder& folder) {
+    std::string korean, english, koreanIndex, englishIndex;
+    for (int book = 1; book <= kBookCount; ++book) {
+        for (int chapter = 1; chapter <= g_chapterCounts[book - 1]; ++chapter) {
+            koreanIndex += std::to_string(korean.size()) + "\n";
+            englishIndex += std::to_string(english.size()) + "\n";
+            const int verses = book == kJohn && chapter == 3 ? 18 : 3;
+            for (int verse = 1; verse <= verses; ++verse) {
+                korean += StrFormat("%d:%d:%d %s %d장 %d절 말씀\n", book, chapter, verse,
+                                    std::string(KoreanBookName(book)).c_str(), chapter, verse);
+                english += StrFormat("%d:%d:%d Word of %s %d:%d\n", book, chapter, verse,
+                                     std::string(EnglishBookName(book)).c_str(), chapter, verse);
+            }
+        }
+    }
+    folder.Write("kbible.dat", korean);
+    folder.Write("ebible.dat", english);
+    folder.Write("kbible.inx", koreanIndex);
+    folder.Write("ebible.inx", englishIndex);
+    SetKoreanTextPath(folder.File("kbible.dat"));
+    SetEnglishTextPath(folder.File("ebible.dat"));
+    LoadKoreanChapterIndex(folder.File("kbible.inx"));
+    LoadEnglishChapterIndex(folder.File("ebible.inx"));
+    BuildChapterKeys();
+}
+
+CSearchScreen::CSearchScreen() {
+    WriteBibles(folder);
+    dlg.Create();
+}
+
+CSearchScreen::~CSearchScreen() {
+    dlg.DestroyWindow();
+}
+
+std::vector<std::string> ItemTexts(const CComboBox& box) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < box.GetCount(); ++i) {
+        texts.push_back(box.GetLBText(i));
+    }
+    return texts;
+}
+
+std::vector<std::intptr_t> ItemData(const CComboBox& box) {
+    std::vector<std::intptr_t> data;
+    for (int i = 0; i < box.GetCount(); ++i) {
+        data.push_back(box.GetItemData(i));
+    }
+    return data;
+}
+
+void Pick(CDialog& dlg, int boxId, std::intptr_t data) {
+    CComboBox& box = dlg.ComboItem(boxId);
+    for (int i = 0; i < box.GetCount(); ++i) {
+        if (box.GetItemData(i) == data) {
+            box.SelectByUser(i);
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("box %1 has no item %2").arg(boxId).arg(data)));
+}
+
+void Choose(CDialog& dlg, int book, int chapter) {
+    Pick(dlg, IDC_SEARCH_BOOK, book);
+    Pick(dlg, IDC_SEARCH_CHAPTER, chapter);
+}
+
+std::string Lookup(CDialog& dlg, std::string_view first, std::string_view last) {
+    dlg.EditItem(IDC_SEARCH_FIRST_VERSE).SetWindowText(first);
+    dlg.EditItem(IDC_SEARCH_LAST_VERSE).SetWindowText(last);
+    dlg.ButtonItem(IDC_SEARCH_LOOKUP).Click();
+    return dlg.EditItem(IDC_SEARCH_TEXT).GetWindowText();
+}
+
+void Search(CDialog& dlg, std::string_view word) {
+    dlg.EditItem(IDC_SEARCH_WORD).SetWindowText(word);
+    dlg.ButtonItem(IDC_SEARCH_FIND).Click();
+}
+
+std::string Row(CDialog& dlg, int row) {
+    const CListCtrl& list = dlg.ListItem(IDC_SEARCH_HITS);
+    std::string text = list.GetItemText(row, 0);
+    for (int column = 1; column < 5; ++column) {
+        text += "|" + list.GetItemText(row, column);
+    }
+    return text;
+}
+
+int RowCount(CDialog& dlg) {
+    return dlg.ListItem(IDC_SEARCH_HITS).GetItemCount();
+}
+
+bool ShowsText(CDialog& dlg) {
+    return dlg.EditItem(IDC_SEARCH_TEXT).IsWindowVisible() &&
+           !dlg.ListItem(IDC_SEARCH_HITS).IsWindowVisible();
+}
+
+bool ShowsList(CDialog& dlg) {
+    return dlg.ListItem(IDC_SEARCH_HITS).IsWindowVisible() &&
+           !dlg.EditItem(IDC_SEARCH_TEXT).IsWindowVisible();
+}
+
+void CtrlTapRow(CDialog& dlg, int row) {
+    QTreeWidget* tree = dlg.ListItem(IDC_SEARCH_HITS).Tree();
+    const QRect rect = tree->visualItemRect(tree->topLevelItem(row));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
+}
