@@ -114,9 +114,11 @@ private slots:
         QCOMPARE(messages.Texts(), std::vector<std::string>{"심방사전이 없으므로 사용할 수 없습니다."});
         messages.Clear();
         for (int button : {IDC_LAUNCH_KOREAN, IDC_LAUNCH_ENGLISH, IDC_LAUNCH_SEARCH, IDC_LAUNCH_HYMNAL,
-                           IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS, IDC_LAUNCH_BOOKMARKS}) {
+                           IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS}) {
             launcher.ButtonItem(button).Click();
         }
+        messages.QueueDialog([](CDialog& bookmarks) { bookmarks.SendCommand(ID_EXIT); });
+        launcher.ButtonItem(IDC_LAUNCH_BOOKMARKS).Click();
         QVERIFY(messages.Messages().empty());
         launcher.DestroyWindow();
     }
