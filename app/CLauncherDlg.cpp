@@ -1,6 +1,7 @@
 #include "CLauncherDlg.h"
 
 #include "CAboutDlg.h"
+#include "CBookmarkDlg.h"
 #include "CHelpDlg.h"
 #include "CSearchDlg.h"
 #include "Cursor.h"
@@ -149,7 +150,8 @@ void CLauncherDlg::OnReadings() {
 void CLauncherDlg::OnBookmarks() {
     SetWaitCursor();
     if (Require(m_hasKoreanText, kNoKoreanText)) {
-        SetArrowCursor();
+        CBookmarkDlg dlg;
+        dlg.DoModal();
     }
 }
 

@@ -72,7 +72,7 @@ SaveOutcome CAddBookmarkForm::SaveBookmark(const BookmarkInput& input) {
     BookmarkCheck check = CheckBookmarkInput(input);
     if (!check.ok) {
         outcome.message = check.message;
-        outcome.focusId = check.focusId;
+        outcome.field = check.field;
         return outcome;
     }
     m_presetBook = check.book;

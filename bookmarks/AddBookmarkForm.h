@@ -26,8 +26,8 @@ struct AddBookmarkPreset {
 
 struct SaveOutcome {
     bool saved = false;
-    std::string message; // shown in an OK box in every case
-    int focusId = 0;     // control to focus after a refused input, 0 for none
+    std::string message;                       // shown in an OK box in every case
+    BookmarkField field = BookmarkField::None; // input to focus after a refusal
 };
 
 // The add-bookmark dialog without its widgets: numbering, presets, list contents and the save.
@@ -60,7 +60,7 @@ public:
     // `SaveBookmark`: CheckBookmarkInput, then the append. On success the message is
     // "%d번째 북마크 추가 완료" with the number saved, the number advances by one, and the chosen
     // book and chapter become the presets; the dialog then shows NumberText() and DefaultTitle()
-    // and empties both verse edits. A refused input names its control; a failed append gives
+    // and empties both verse edits. A refused input names its field; a failed append gives
     // "북마크 저장에 실패했습니다." and changes nothing.
     SaveOutcome SaveBookmark(const BookmarkInput& input);
 

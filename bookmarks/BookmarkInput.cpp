@@ -9,10 +9,10 @@
 #include <algorithm>
 
 namespace {
-BookmarkCheck Fail(std::string_view message, int focusId) {
+BookmarkCheck Fail(std::string_view message, BookmarkField field) {
     BookmarkCheck check;
     check.message = message;
-    check.focusId = focusId;
+    check.field = field;
     return check;
 }
 
@@ -26,54 +26,54 @@ bool DigitsOnly(std::string_view text) {
 } // namespace
 
 BookmarkCheck CheckBookmarkInput(const BookmarkInput& input) {
-    namespace id = AddBookmarkControl;
+    using enum BookmarkField;
     const std::string_view title = TrimWhite(input.title);
     if (title.empty()) {
-        return Fail(kMsgEnterTitle, id::kTitle);
+        return Fail(kMsgEnterTitle, Title);
     }
     // ':' separates the record's fields and a line break ends the record: either would cut the
     // bookmark apart when it is read back.
     if (title.find(':') != std::string_view::npos) {
-        return Fail(kMsgTitleColon, id::kTitle);
+        return Fail(kMsgTitleColon, Title);
     }
     if (title.find_first_of("\r\n") != std::string_view::npos) {
-        return Fail(kMsgTitleLineBreak, id::kTitle);
+        return Fail(kMsgTitleLineBreak, Title);
     }
     if (input.testament != 0 && input.testament != 1) {
-        return Fail(kMsgChooseTestament, id::kTestament);
+        return Fail(kMsgChooseTestament, Testament);
     }
     if (!IsValidBook(input.book)) {
-        return Fail(kMsgChooseBook, id::kBook);
+        return Fail(kMsgChooseBook, Book);
     }
     if (!IsValidChapter(input.book, input.chapter)) {
-        return Fail(kMsgChooseChapter, id::kChapter);
+        return Fail(kMsgChooseChapter, Chapter);
     }
     if (input.firstVerse.empty()) {
-        return Fail(kMsgEnterVerse, id::kFirstVerse);
+        return Fail(kMsgEnterVerse, FirstVerse);
     }
     const int first = ParseLeadingInt(input.firstVerse);
     if (!InVerseRange(first)) {
-        return Fail(kMsgBadNumber, id::kFirstVerse);
+        return Fail(kMsgBadNumber, FirstVerse);
     }
     if (!input.lastVerse.empty() && !InVerseRange(ParseLeadingInt(input.lastVerse))) {
-        return Fail(kMsgBadNumber, id::kLastVerse);
+        return Fail(kMsgBadNumber, LastVerse);
     }
     // The verse texts are stored as typed, so anything after the digits would be stored too.
     if (!DigitsOnly(input.firstVerse)) {
-        return Fail(kMsgDigitsOnly, id::kFirstVerse);
+        return Fail(kMsgDigitsOnly, FirstVerse);
     }
     if (!DigitsOnly(input.lastVerse)) {
-        return Fail(kMsgDigitsOnly, id::kLastVerse);
+        return Fail(kMsgDigitsOnly, LastVerse);
     }
     const std::string_view lastText = input.lastVerse.empty() ? input.firstVerse : input.lastVerse;
     const int last = ParseLeadingInt(lastText);
     if (CountExistingVerses(input.book, input.chapter, first, last) == 0) {
-        return Fail(kMsgNoSuchVerse, id::kFirstVerse);
+        return Fail(kMsgNoSuchVerse, FirstVerse);
     }
     std::string line =
         BuildBookmarkLine(title, input.book, input.chapter, input.firstVerse, lastText);
     if (CharCount(line) > static_cast<std::size_t>(kMaxRecordLineChars)) {
-        return Fail(kMsgTitleTooLong, id::kTitle);
+        return Fail(kMsgTitleTooLong, Title);
     }
     BookmarkCheck check;
     check.ok = true;

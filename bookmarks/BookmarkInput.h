@@ -3,15 +3,8 @@
 #include <string>
 #include <string_view>
 
-// Controls of the add-bookmark dialog that a failed check puts the focus on.
-namespace AddBookmarkControl {
-inline constexpr int kTitle = 1004;
-inline constexpr int kTestament = 1005;
-inline constexpr int kBook = 1006;
-inline constexpr int kChapter = 1007;
-inline constexpr int kFirstVerse = 1008;
-inline constexpr int kLastVerse = 1009;
-} // namespace AddBookmarkControl
+// The input of the add dialog that a failed check names; the dialog puts the focus on its control.
+enum class BookmarkField { None, Title, Testament, Book, Chapter, FirstVerse, LastVerse };
 
 // Highest verse number the add dialog accepts (Psalm 119 has 176 verses).
 inline constexpr int kMaxVerseNumber = 176;
@@ -28,20 +21,20 @@ struct BookmarkInput {
 
 struct BookmarkCheck {
     bool ok = false;
-    std::string_view message; // the failed check's message
-    int focusId = 0;          // the control it names
-    std::string line;         // when ok: the record line to append
-    int book = 0;             // when ok: the chosen book and chapter
+    std::string_view message;                  // the failed check's message
+    BookmarkField field = BookmarkField::None; // the input it names
+    std::string line;                          // when ok: the record line to append
+    int book = 0;                              // when ok: the chosen book and chapter
     int chapter = 0;
 };
 
 // The add dialog's checks in order; the first that fails gives its message and focus, nothing is
-// written. Steps: title empty after trimming (1004); title holding ':' (1004); title holding a
-// line break (1004); no testament (1005); no book (1006); no chapter (1007); first verse empty
-// (1008); first verse value outside 1..176 (1008); last verse given and outside 1..176 (1009);
-// first verse not digits only (1008); last verse not digits only (1009); no verse of the range
-// in the Korean text (1008); record longer than 99 characters (1004). An empty last verse takes
-// the first verse's text.
+// written. Steps: title empty after trimming (Title); title holding ':' (Title); title holding a
+// line break (Title); no testament (Testament); no book (Book); no chapter (Chapter); first verse
+// empty (FirstVerse); first verse value outside 1..176 (FirstVerse); last verse given and outside
+// 1..176 (LastVerse); first verse not digits only (FirstVerse); last verse not digits only
+// (LastVerse); no verse of the range in the Korean text (FirstVerse); record longer than 99
+// characters (Title). An empty last verse takes the first verse's text.
 // {"  시편 ", 0, 19, 23, "1", ""} -> ok, line "시편:시편:19:23:1-1\n";
 // first "abc" -> "올바른 숫자를 입력해 주세요" (reads as 0); first "5a" -> "구절에는 숫자만 입력해
 // 주세요".

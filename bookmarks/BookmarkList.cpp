@@ -58,7 +58,7 @@ BookmarkViewText CBookmarkList::View(int row) const {
 BookmarkDeleteResult CBookmarkList::Delete(int row) {
     const BookmarkDeleteResult result = DeleteBookmarkRecord(m_path, m_table, row);
     if (result != BookmarkDeleteResult::Failed) {
-        m_mode = BookmarkListMode::View;
+        m_listMode = BookmarkListMode::View;
     }
     return result;
 }

@@ -31,8 +31,8 @@ public:
     int Count() const { return m_table.Count(); }
     const CBookmarkTable& Table() const { return m_table; }
 
-    BookmarkListMode Mode() const { return m_mode; }
-    void SetMode(BookmarkListMode mode) { m_mode = mode; }
+    BookmarkListMode Mode() const { return m_listMode; }
+    void SetMode(BookmarkListMode mode) { m_listMode = mode; }
 
     // "상태 ( 총 %d 개 )" with the count.
     std::string StatusCaption() const;
@@ -59,5 +59,5 @@ public:
 private:
     std::string m_path;
     CBookmarkTable m_table;
-    BookmarkListMode m_mode = BookmarkListMode::View;
+    BookmarkListMode m_listMode = BookmarkListMode::View;
 };

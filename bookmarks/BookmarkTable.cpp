@@ -12,8 +12,8 @@ bool CBookmarkTable::Add(BookmarkRecord record) {
     if (IsFull()) {
         return false;
     }
-    m_records[static_cast<std::size_t>(m_count)] = std::move(record);
-    ++m_count;
+    m_records[static_cast<std::size_t>(m_bookmarkCount)] = std::move(record);
+    ++m_bookmarkCount;
     return true;
 }
 
@@ -22,16 +22,16 @@ bool CBookmarkTable::RemoveAt(int row) {
         return false;
     }
     const auto first = m_records.begin() + row;
-    const auto end = m_records.begin() + m_count;
+    const auto end = m_records.begin() + m_bookmarkCount;
     std::move(first + 1, end, first);
     *(end - 1) = BookmarkRecord{};
-    --m_count;
+    --m_bookmarkCount;
     return true;
 }
 
 void CBookmarkTable::Clear() {
-    for (int i = 0; i < m_count; ++i) {
+    for (int i = 0; i < m_bookmarkCount; ++i) {
         m_records[static_cast<std::size_t>(i)] = BookmarkRecord{};
     }
-    m_count = 0;
+    m_bookmarkCount = 0;
 }

@@ -11,11 +11,11 @@ class CBookmarkTable {
 public:
     static constexpr int kCapacity = 200;
 
-    int Count() const { return m_count; }
-    bool IsFull() const { return m_count >= kCapacity; }
+    int Count() const { return m_bookmarkCount; }
+    bool IsFull() const { return m_bookmarkCount >= kCapacity; }
     // Record at a 0-based row; an empty record for a row outside 0..Count()-1.
     const BookmarkRecord& At(int row) const;
-    bool Contains(int row) const { return row >= 0 && row < m_count; }
+    bool Contains(int row) const { return row >= 0 && row < m_bookmarkCount; }
 
     // Stores at the next slot; false when the table is full.
     bool Add(BookmarkRecord record);
@@ -25,5 +25,5 @@ public:
 
 private:
     std::array<BookmarkRecord, kCapacity> m_records;
-    std::int16_t m_count = 0;
+    std::int16_t m_bookmarkCount = 0;
 };

@@ -116,9 +116,11 @@ private slots:
         // The search screen opens; it is closed at once.
         messages.QueueDialog([](CDialog& screen) { screen.SendCommand(ID_EXIT); });
         for (int button : {IDC_LAUNCH_KOREAN, IDC_LAUNCH_ENGLISH, IDC_LAUNCH_SEARCH, IDC_LAUNCH_HYMNAL,
-                           IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS, IDC_LAUNCH_BOOKMARKS}) {
+                           IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS}) {
             launcher.ButtonItem(button).Click();
         }
+        messages.QueueDialog([](CDialog& bookmarks) { bookmarks.SendCommand(ID_EXIT); });
+        launcher.ButtonItem(IDC_LAUNCH_BOOKMARKS).Click();
         QVERIFY(messages.Messages().empty());
         launcher.DestroyWindow();
     }

@@ -11,7 +11,7 @@
 
 namespace {
 
-namespace id = AddBookmarkControl;
+using enum BookmarkField;
 
 // Romans 8:28, a range the small Bible holds.
 BookmarkInput ValidInput() {
@@ -29,11 +29,11 @@ class AddBookmarkTest : public ::testing::Test {
 protected:
     void TearDown() override { SetAtomicWriteFailureForTesting(false); }
     std::string Path() const { return dir.File("kBookMark.txt"); }
-    void ExpectRefused(const BookmarkInput& in, std::string_view message, int focus) {
+    void ExpectRefused(const BookmarkInput& in, std::string_view message, BookmarkField focus) {
         const BookmarkCheck check = CheckBookmarkInput(in);
         EXPECT_FALSE(check.ok);
         EXPECT_EQ(check.message, message);
-        EXPECT_EQ(check.focusId, focus);
+        EXPECT_EQ(check.field, focus);
         EXPECT_TRUE(check.line.empty());
     }
     CTempDir dir;
@@ -44,33 +44,33 @@ TEST_F(AddBookmarkTest, ChecksComeInOrderEachWithItsFocus) {
     // Everything wrong at once; repairing one field at a time walks through the checks.
     BookmarkInput in;
     in.title = " \t ";
-    ExpectRefused(in, "제목을 입력해 주세요", id::kTitle);
+    ExpectRefused(in, "제목을 입력해 주세요", Title);
     in.title = "a:b";
-    ExpectRefused(in, "제목에 ':' 문자는 쓸 수 없습니다.", id::kTitle);
+    ExpectRefused(in, "제목에 ':' 문자는 쓸 수 없습니다.", Title);
     in.title = "a\nb";
-    ExpectRefused(in, "제목에 줄바꿈은 쓸 수 없습니다.", id::kTitle);
+    ExpectRefused(in, "제목에 줄바꿈은 쓸 수 없습니다.", Title);
     in.title = "  기도  ";
-    ExpectRefused(in, "책을 선택해 주세요", id::kTestament);
+    ExpectRefused(in, "책을 선택해 주세요", Testament);
     in.testament = 1;
-    ExpectRefused(in, "성경을 선택해 주세요", id::kBook);
+    ExpectRefused(in, "성경을 선택해 주세요", Book);
     in.book = 45;
-    ExpectRefused(in, "장을 선택해 주세요", id::kChapter);
+    ExpectRefused(in, "장을 선택해 주세요", Chapter);
     in.chapter = 17; // Romans has 16
-    ExpectRefused(in, "장을 선택해 주세요", id::kChapter);
+    ExpectRefused(in, "장을 선택해 주세요", Chapter);
     in.chapter = 8;
-    ExpectRefused(in, "구절을 입력해 주세요", id::kFirstVerse);
+    ExpectRefused(in, "구절을 입력해 주세요", FirstVerse);
     in.firstVerse = "0";
     in.lastVerse = "x";
-    ExpectRefused(in, "올바른 숫자를 입력해 주세요", id::kFirstVerse);
+    ExpectRefused(in, "올바른 숫자를 입력해 주세요", FirstVerse);
     in.firstVerse = "5a";
-    ExpectRefused(in, "올바른 숫자를 입력해 주세요", id::kLastVerse);
+    ExpectRefused(in, "올바른 숫자를 입력해 주세요", LastVerse);
     in.lastVerse = "7";
-    ExpectRefused(in, "구절에는 숫자만 입력해 주세요", id::kFirstVerse);
+    ExpectRefused(in, "구절에는 숫자만 입력해 주세요", FirstVerse);
     in.firstVerse = "5";
     in.lastVerse = "7번";
-    ExpectRefused(in, "구절에는 숫자만 입력해 주세요", id::kLastVerse);
+    ExpectRefused(in, "구절에는 숫자만 입력해 주세요", LastVerse);
     in.lastVerse = "3";
-    ExpectRefused(in, "없는 구절입니다. 올바른 구절을 입력해 주세요.", id::kFirstVerse);
+    ExpectRefused(in, "없는 구절입니다. 올바른 구절을 입력해 주세요.", FirstVerse);
     in.lastVerse = "7";
     const BookmarkCheck check = CheckBookmarkInput(in);
     ASSERT_TRUE(check.ok) << check.message;
@@ -81,12 +81,12 @@ TEST_F(AddBookmarkTest, VerseNumbersOutsideOneTo176AreRefused) {
     BookmarkInput in = ValidInput();
     for (const char* first : {"0", "177", "-1", "abc", " ", "99999999999"}) {
         in.firstVerse = first;
-        ExpectRefused(in, kMsgBadNumber, id::kFirstVerse);
+        ExpectRefused(in, kMsgBadNumber, FirstVerse);
     }
     in.firstVerse = "28";
     for (const char* last : {"0", "177", "abc"}) {
         in.lastVerse = last;
-        ExpectRefused(in, kMsgBadNumber, id::kLastVerse);
+        ExpectRefused(in, kMsgBadNumber, LastVerse);
     }
     for (const char* typed : {" 28", "+28", "28 ", "2 8", "２８"}) {
         in.firstVerse = typed;
@@ -115,7 +115,7 @@ TEST_F(AddBookmarkTest, ARangeThatPartlyExistsIsSavedAsTyped) {
     EXPECT_EQ(check.line, "BM1:창세기:1:1:25-40\n");
 
     in.firstVerse = "31";
-    ExpectRefused(in, kMsgNoSuchVerse, id::kFirstVerse);
+    ExpectRefused(in, kMsgNoSuchVerse, FirstVerse);
     in.firstVerse = "007";
     in.lastVerse = "";
     check = CheckBookmarkInput(in);
@@ -135,7 +135,7 @@ TEST_F(AddBookmarkTest, TheRecordMayHoldNinetyNineCharactersCountedNotInBytes) {
     ASSERT_TRUE(check.ok) << "83 Hangul syllables are 249 bytes but 83 characters";
     EXPECT_EQ(CharCount(check.line), 99u);
     in.title += "씀";
-    ExpectRefused(in, "제목이 너무 깁니다.", id::kTitle);
+    ExpectRefused(in, "제목이 너무 깁니다.", Title);
     in.title = "  " + std::string(83, 'a') + "  ";
     EXPECT_TRUE(CheckBookmarkInput(in).ok) << "the trimmed title counts";
 }
@@ -179,13 +179,13 @@ TEST_F(AddBookmarkTest, NothingIsWrittenWhenACheckOrTheWriteFails) {
     in.title = "a:b";
     SaveOutcome out = form.SaveBookmark(in);
     EXPECT_FALSE(out.saved);
-    EXPECT_EQ(out.focusId, id::kTitle);
+    EXPECT_EQ(out.field, Title);
 
     SetAtomicWriteFailureForTesting(true);
     out = form.SaveBookmark(ValidInput());
     EXPECT_FALSE(out.saved);
     EXPECT_EQ(out.message, "북마크 저장에 실패했습니다.");
-    EXPECT_EQ(out.focusId, 0);
+    EXPECT_EQ(out.field, None);
     EXPECT_EQ(form.NextNumber(), 2) << "a failed save doesn't use up the number";
     EXPECT_EQ(dir.Read("kBookMark.txt"), original);
 }

@@ -43,3 +43,4 @@ private:
 // One group of snapshots per module.
 void ShellShots(CShotContext& shots);
 void SearchShots(CShotContext& shots);
+void BookmarkShots(CShotContext& shots);
