@@ -21,7 +21,7 @@ const char* const kKeyRows[kRows][11] = {
     {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "←"},
     {"ㅂ", "ㅈ", "ㄷ", "ㄱ", "ㅅ", "ㅛ", "ㅕ", "ㅑ", "ㅐ", "ㅔ", nullptr},
     {"ㅁ", "ㄴ", "ㅇ", "ㄹ", "ㅎ", "ㅗ", "ㅓ", "ㅏ", "ㅣ", nullptr, nullptr},
-    {"ㅋ", "ㅌ", "ㅊ", "ㅍ", "ㅠ", "ㅜ", "ㅡ", "공백", nullptr, nullptr, nullptr},
+    {"ㅋ", "ㅌ", "ㅊ", "ㅍ", "ㅠ", "ㅜ", "ㅡ", "공백", "▼", nullptr, nullptr},
 };
 } // namespace
 
@@ -36,25 +36,29 @@ CInputPanel::CInputPanel(QWidget* screen) : QWidget(screen) {
 
 void CInputPanel::BuildKeys() {
     const int rowHeight = kPanelHeight / kRows;
+    const int keyWidth = width() / 11;
     for (int r = 0; r < kRows; ++r) {
-        int count = 0;
-        while (count < 11 && kKeyRows[r][count] != nullptr) {
-            ++count;
-        }
-        const int keyWidth = width() / 11;
-        int x = (width() - keyWidth * count) / 2;
-        for (int k = 0; k < count; ++k) {
+        std::vector<Key> row;
+        int rowWidth = 0;
+        for (int k = 0; k < 11 && kKeyRows[r][k] != nullptr; ++k) {
             const QString label = QString::fromUtf8(kKeyRows[r][k]);
             QString text = label;
             int cx = keyWidth;
             if (label == QStringLiteral("←")) {
                 text = QStringLiteral("\b");
+            } else if (label == QStringLiteral("▼")) {
+                text = QString(); // hides the panel
             } else if (label == QStringLiteral("공백")) {
                 text = QStringLiteral(" ");
                 cx = keyWidth * 3;
             }
-            m_keys.push_back({QRect(x, r * rowHeight, cx, rowHeight), text, label});
-            x += cx;
+            row.push_back({QRect(rowWidth, r * rowHeight, cx, rowHeight), text, label});
+            rowWidth += cx;
+        }
+        // Centre the row.
+        for (Key& key : row) {
+            key.rect.translate((width() - rowWidth) / 2, 0);
+            m_keys.push_back(key);
         }
     }
 }
@@ -97,10 +101,15 @@ void CInputPanel::paintEvent(QPaintEvent*) {
 void CInputPanel::mouseReleaseEvent(QMouseEvent* event) {
     QWidget* focus = QApplication::focusWidget();
     for (const Key& key : m_keys) {
-        if (!key.rect.contains(event->position().toPoint()) || focus == nullptr) {
+        if (!key.rect.contains(event->position().toPoint())) {
             continue;
         }
-        if (key.text == QStringLiteral("\b")) {
+        if (key.text.isEmpty()) {
+            // The user may always put the panel away, also where a screen never hides it.
+            ShowPanel(false);
+        } else if (focus == nullptr) {
+            return;
+        } else if (key.text == QStringLiteral("\b")) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
             QApplication::sendEvent(focus, &press);
         } else if (auto* line = qobject_cast<QLineEdit*>(focus)) {

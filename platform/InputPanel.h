@@ -4,7 +4,7 @@
 
 // The soft input panel: a keyboard panel inside the device screen, 80 pixels high, at the
 // bottom unless that would cover the focused edit box (then at the top, under the title bar).
-// Its keys type into the focused edit box; it never takes the focus itself.
+// Its keys type into the focused edit box, "▼" puts it away; it never takes the focus itself.
 class CInputPanel : public QWidget {
 public:
     explicit CInputPanel(QWidget* screen);

@@ -285,15 +285,23 @@ private slots:
         SipShowIM(SIPF_ON);
         QVERIFY(IsInputPanelShown());
         // The panel never covers the edit box that has the focus.
-        const QRect panel = CDeviceScreen::Current()->InputPanel().geometry();
+        const QRect panelRect = CDeviceScreen::Current()->InputPanel().geometry();
         QWidget* edit = dlg.GetDlgItem(IDC_SEARCH_WORD).Widget();
         const QRect editRect(edit->mapTo(CDeviceScreen::Current(), QPoint(0, 0)), edit->size());
-        QVERIFY(!panel.intersects(editRect));
+        QVERIFY(!panelRect.intersects(editRect));
         QVERIFY(CDeviceScreen::Current()->InputPanel().isVisible());
+        // Its keys type into the focused box.
+        CInputPanel& panel = CDeviceScreen::Current()->InputPanel();
+        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(panel.width() / 22, 10)); // "1"
+        QCOMPARE(Q(dlg.EditItem(IDC_SEARCH_WORD).GetWindowText()), Q("1"));
         dlg.ListItem(IDC_SEARCH_HITS).SetFocus();
         QCOMPARE(dlg.events, (std::vector<std::string>{"word focus", "word blur"}));
         SipShowIM(SIPF_OFF);
-        QVERIFY(!CDeviceScreen::Current()->InputPanel().isVisible());
+        QVERIFY(!panel.isVisible());
+        // The user can put it away with its own key.
+        SipShowIM(SIPF_ON);
+        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(panel.width() - 12, panel.height() - 5));
+        QVERIFY(!IsInputPanelShown());
         dlg.DestroyWindow();
     }
 
