@@ -1,7 +1,9 @@
 #include "CLauncherDlg.h"
 
 #include "CAboutDlg.h"
+#include "CEnglishChapterDlg.h"
 #include "CHelpDlg.h"
+#include "CKoreanChapterDlg.h"
 #include "Cursor.h"
 #include "RecentPlace.h"
 #include "ResourceIds.h"
@@ -104,14 +106,16 @@ bool CLauncherDlg::Require(bool available, const char* refusal) {
 void CLauncherDlg::OnKoreanBible() {
     SetWaitCursor();
     if (Require(m_hasKoreanText, kNoKoreanText)) {
-        SetArrowCursor(); // the chapter view comes with the reader
+        CKoreanChapterDlg dlg; // restores the arrow once its chapter is laid out
+        dlg.DoModal();
     }
 }
 
 void CLauncherDlg::OnEnglishBible() {
     SetWaitCursor();
     if (Require(m_hasEnglishText, kNoEnglishText)) {
-        SetArrowCursor();
+        CEnglishChapterDlg dlg;
+        dlg.DoModal();
     }
 }
 

@@ -93,7 +93,9 @@ private slots:
             QCOMPARE(Q(messages.Messages()[0].caption), Q(kAppTitle));
         }
         messages.Clear();
+        messages.QueueDialog([](CDialog& view) { view.SendCommand(ID_EXIT); });
         launcher.ButtonItem(IDC_LAUNCH_ENGLISH).Click(); // still opens: no refusal
+        QCOMPARE(messages.DialogsRun(), std::vector<int>{IDD_ENGLISH_CHAPTER});
         launcher.ButtonItem(IDC_LAUNCH_VISITATION).Click();
         QVERIFY(messages.Messages().empty());
         QVERIFY(!launcher.IsEnded());
@@ -113,6 +115,8 @@ private slots:
         launcher.ButtonItem(IDC_LAUNCH_VISITATION).Click();
         QCOMPARE(messages.Texts(), std::vector<std::string>{"심방사전이 없으므로 사용할 수 없습니다."});
         messages.Clear();
+        messages.QueueDialog([](CDialog& view) { view.SendCommand(ID_EXIT); }); // the two Bibles
+        messages.QueueDialog([](CDialog& view) { view.SendCommand(ID_EXIT); });
         for (int button : {IDC_LAUNCH_KOREAN, IDC_LAUNCH_ENGLISH, IDC_LAUNCH_SEARCH, IDC_LAUNCH_HYMNAL,
                            IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS, IDC_LAUNCH_BOOKMARKS}) {
             launcher.ButtonItem(button).Click();

@@ -1,0 +1,15 @@
+#include "CKoreanChapterDlg.h"
+
+#include "ResourceIds.h"
+
+CKoreanChapterDlg::CKoreanChapterDlg()
+    : CChapterViewDlg(IDD_KOREAN_CHAPTER, IDR_TOOLBAR_KOREAN_VIEW, KoreanViewProfile()) {
+    // The add-bookmark button (ID_ADD_BOOKMARK) is on the toolbar and gets its handler with the
+    // add-bookmark dialog.
+    BindHandlers<CKoreanChapterDlg>({
+        {Notify::Command, ID_PARALLEL_KOREAN, &CKoreanChapterDlg::OnParallel},
+        {Notify::Command, ID_PAGE_UP, &CKoreanChapterDlg::OnPageUp},
+        {Notify::Command, ID_PAGE_DOWN, &CKoreanChapterDlg::OnPageDown},
+        {Notify::Command, ID_HELP, &CKoreanChapterDlg::OnHelpBox},
+    });
+}
