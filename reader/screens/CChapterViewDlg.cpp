@@ -1,8 +1,8 @@
 #include "CChapterViewDlg.h"
 
+#include "CFontSettingsDlg.h"
 #include "Cursor.h"
 #include "FontTextMeasurer.h"
-#include "Fonts.h"
 #include "ResourceIds.h"
 
 #include <QPainter>
@@ -150,4 +150,14 @@ void CChapterViewDlg::OnParallel() {
 
 void CChapterViewDlg::OnHelpBox() {
     ShowMessage(m_model.Profile().helpText, m_model.Profile().helpCaption);
+}
+
+void CChapterViewDlg::OnFontSettings() {
+    CFontSettingsDlg dlg(*this);
+    RunDialog(dlg, ViewDialog::FontSettings);
+}
+
+void CChapterViewDlg::RunDialog(CDialog& dialog, ViewDialog kind) {
+    dialog.DoModal();
+    Apply(m_model.AfterDialog(kind));
 }

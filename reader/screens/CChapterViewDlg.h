@@ -8,8 +8,8 @@
 #include <memory>
 
 // What the Korean and the English chapter view share: the painted page, the scroll bar, the
-// arrow keys, the page commands, parallel text and the help box. The rules are the model's;
-// this class shows their results.
+// arrow keys, the page commands, parallel text, the help box, font settings and acting on what
+// a pop-up left in the view. The rules are the model's; this class shows their results.
 class CChapterViewDlg : public CDialog {
 public:
     // The view's state. The pop-ups opened over the view read and write it.
@@ -32,6 +32,10 @@ protected:
     void OnPageDown();
     void OnParallel();
     void OnHelpBox();
+    void OnFontSettings();
+
+    // Runs a pop-up over the view, then acts on what it left in the view's fields.
+    void RunDialog(CDialog& dialog, ViewDialog kind);
 
 private:
     std::unique_ptr<CTextMeasurer> MakeMeasurer(int fontSize);

@@ -6,4 +6,8 @@
 class CEnglishChapterDlg : public CChapterViewDlg {
 public:
     CEnglishChapterDlg();
+
+private:
+    void OnSelectChapter();
+    void OnManualBookmark();
 };

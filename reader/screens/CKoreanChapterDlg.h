@@ -6,4 +6,8 @@
 class CKoreanChapterDlg : public CChapterViewDlg {
 public:
     CKoreanChapterDlg();
+
+private:
+    void OnSelectChapter();
+    void OnManualBookmark();
 };
