@@ -42,3 +42,4 @@ private:
 
 // One group of snapshots per module.
 void ShellShots(CShotContext& shots);
+void ReaderShots(CShotContext& shots);
