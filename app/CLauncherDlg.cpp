@@ -2,7 +2,9 @@
 
 #include "CAboutDlg.h"
 #include "CBookmarkDlg.h"
+#include "CEnglishChapterDlg.h"
 #include "CHelpDlg.h"
+#include "CKoreanChapterDlg.h"
 #include "CSearchDlg.h"
 #include "Cursor.h"
 #include "RecentPlace.h"
@@ -106,14 +108,16 @@ bool CLauncherDlg::Require(bool available, const char* refusal) {
 void CLauncherDlg::OnKoreanBible() {
     SetWaitCursor();
     if (Require(m_hasKoreanText, kNoKoreanText)) {
-        SetArrowCursor(); // the chapter view comes with the reader
+        CKoreanChapterDlg dlg; // restores the arrow once its chapter is laid out
+        dlg.DoModal();
     }
 }
 
 void CLauncherDlg::OnEnglishBible() {
     SetWaitCursor();
     if (Require(m_hasEnglishText, kNoEnglishText)) {
-        SetArrowCursor();
+        CEnglishChapterDlg dlg;
+        dlg.DoModal();
     }
 }
 

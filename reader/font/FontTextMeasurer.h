@@ -18,8 +18,13 @@ class CFontTextMeasurer : public CTextMeasurer {
 public:
     explicit CFontTextMeasurer(const QFont& font);
 
-    // The view font at a pixel height: "Tahoma" (mapped to the Hangul face), normal weight.
-    static std::unique_ptr<CTextMeasurer> ForViewFont(int fontSize);
+    // The view font at a height in pixels as the handheld's font creation means it: the whole
+    // character cell (ascent and descent) is `fontSize` pixels tall, so that lines drawn
+    // fontSize + 4 apart keep their gap and the widest cut line stays left of the scroll bar.
+    // "Tahoma" (mapped to the Hangul face), normal weight. 14 -> a 12-pixel em of NanumGothic.
+    static QFont ViewFont(int fontSize);
+    // A measurer of ViewFont(fontSize).
+    static std::unique_ptr<CFontTextMeasurer> ForViewFont(int fontSize);
 
     int Width(std::string_view text) const override;
 

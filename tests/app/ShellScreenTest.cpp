@@ -93,7 +93,9 @@ private slots:
             QCOMPARE(Q(messages.Messages()[0].caption), Q(kAppTitle));
         }
         messages.Clear();
+        messages.QueueDialog([](CDialog& view) { view.SendCommand(ID_EXIT); });
         launcher.ButtonItem(IDC_LAUNCH_ENGLISH).Click(); // still opens: no refusal
+        QCOMPARE(messages.DialogsRun(), std::vector<int>{IDD_ENGLISH_CHAPTER});
         launcher.ButtonItem(IDC_LAUNCH_VISITATION).Click();
         QVERIFY(messages.Messages().empty());
         QVERIFY(!launcher.IsEnded());
@@ -113,7 +115,9 @@ private slots:
         launcher.ButtonItem(IDC_LAUNCH_VISITATION).Click();
         QCOMPARE(messages.Texts(), std::vector<std::string>{"심방사전이 없으므로 사용할 수 없습니다."});
         messages.Clear();
-        // The search screen opens; it is closed at once.
+        // The two Bibles and the search screen open; each is closed at once.
+        messages.QueueDialog([](CDialog& view) { view.SendCommand(ID_EXIT); });
+        messages.QueueDialog([](CDialog& view) { view.SendCommand(ID_EXIT); });
         messages.QueueDialog([](CDialog& screen) { screen.SendCommand(ID_EXIT); });
         for (int button : {IDC_LAUNCH_KOREAN, IDC_LAUNCH_ENGLISH, IDC_LAUNCH_SEARCH, IDC_LAUNCH_HYMNAL,
                            IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS}) {
@@ -122,6 +126,8 @@ private slots:
         messages.QueueDialog([](CDialog& bookmarks) { bookmarks.SendCommand(ID_EXIT); });
         launcher.ButtonItem(IDC_LAUNCH_BOOKMARKS).Click();
         QVERIFY(messages.Messages().empty());
+        QCOMPARE(messages.DialogsRun(),
+                 (std::vector<int>{IDD_KOREAN_CHAPTER, IDD_ENGLISH_CHAPTER, IDD_SEARCH, IDD_BOOKMARKS}));
         launcher.DestroyWindow();
     }
 

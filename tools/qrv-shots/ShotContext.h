@@ -42,5 +42,6 @@ private:
 
 // One group of snapshots per module.
 void ShellShots(CShotContext& shots);
+void ReaderShots(CShotContext& shots);
 void SearchShots(CShotContext& shots);
 void BookmarkShots(CShotContext& shots);

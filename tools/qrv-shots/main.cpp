@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     screen.show();
     int saved = 0;
     bool failed = false;
-    for (auto group : {ShellShots, SearchShots, BookmarkShots}) {
+    for (auto group : {ShellShots, ReaderShots, SearchShots, BookmarkShots}) {
         CShotContext shots(screen, out, data);
         group(shots);
         saved += shots.Saved();

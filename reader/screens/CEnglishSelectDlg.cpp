@@ -1,0 +1,7 @@
+#include "CEnglishSelectDlg.h"
+
+#include "CEnglishChapterDlg.h"
+#include "ResourceIds.h"
+
+CEnglishSelectDlg::CEnglishSelectDlg(CEnglishChapterDlg& view)
+    : CSelectDlg(IDD_ENGLISH_SELECT, view) {}

@@ -1,0 +1,30 @@
+#include "CKoreanChapterDlg.h"
+
+#include "CKoreanConfPointDlg.h"
+#include "CKoreanSelectDlg.h"
+#include "ResourceIds.h"
+
+CKoreanChapterDlg::CKoreanChapterDlg()
+    : CChapterViewDlg(IDD_KOREAN_CHAPTER, IDR_TOOLBAR_KOREAN_VIEW, KoreanViewProfile()) {
+    // The add-bookmark button (ID_ADD_BOOKMARK) is on the toolbar and gets its handler with the
+    // add-bookmark dialog.
+    BindHandlers<CKoreanChapterDlg>({
+        {Notify::Command, ID_SELECT_CHAPTER, &CKoreanChapterDlg::OnSelectChapter},
+        {Notify::Command, ID_MANUAL_BOOKMARK, &CKoreanChapterDlg::OnManualBookmark},
+        {Notify::Command, ID_PARALLEL_KOREAN, &CKoreanChapterDlg::OnParallel},
+        {Notify::Command, ID_FONT_KOREAN, &CKoreanChapterDlg::OnFontSettings},
+        {Notify::Command, ID_PAGE_UP, &CKoreanChapterDlg::OnPageUp},
+        {Notify::Command, ID_PAGE_DOWN, &CKoreanChapterDlg::OnPageDown},
+        {Notify::Command, ID_HELP, &CKoreanChapterDlg::OnHelpBox},
+    });
+}
+
+void CKoreanChapterDlg::OnSelectChapter() {
+    CKoreanSelectDlg dlg(*this);
+    RunDialog(dlg, ViewDialog::Selector);
+}
+
+void CKoreanChapterDlg::OnManualBookmark() {
+    CKoreanConfPointDlg dlg(*this);
+    RunDialog(dlg, ViewDialog::ManualBookmark);
+}
