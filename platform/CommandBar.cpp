@@ -98,7 +98,7 @@ CComboBox* CCommandBar::InsertComboBox(int id, int width) {
     auto* combo = new QComboBox(m_bar);
     combo->setFixedWidth(width);
     combo->setPlaceholderText(QStringLiteral(" "));
-    combo->setFont(MakeFont("System", 12));
+    combo->setFont(UiFont(11));
     m_bar->addWidget(combo);
     auto control = std::make_unique<CComboBox>();
     control->Attach(combo, id, m_owner, std::to_string(id));

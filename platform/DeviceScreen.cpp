@@ -76,7 +76,7 @@ CDeviceScreen::CDeviceScreen(QSize size) : m_size(size), m_previous(g_current) {
     m_title->setObjectName(QStringLiteral("titleBar"));
     m_title->setGeometry(0, 0, m_size.width(), kTitleBarHeight);
     m_title->setContentsMargins(6, 0, 6, 0);
-    m_title->setFont(MakeFont("Tahoma", 13, 700));
+    m_title->setFont(UiFont(13, 700));
     m_title->setStyleSheet(QStringLiteral("QLabel { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                                           " stop:0 #1c3f94, stop:1 #0d2466); color: white; }"));
 

@@ -199,7 +199,7 @@ bool CDialog::Create() {
     Attach(layer, m_templateId, nullptr, m_template->caption);
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setAccessibleName(QString::fromUtf8(m_template->caption));
-    m_client->setFont(MakeFont(m_template->fontFace, kControlFontPixels));
+    m_client->setFont(UiFont(kControlFontPixels));
     m_open = true;
     BuildControls();
     if (std::optional<QColor> back = OnCtlColor(CtlColor::Dialog)) {
@@ -249,7 +249,7 @@ void CDialog::RegisterControl(int id, std::unique_ptr<CWnd> control) {
 }
 
 void CDialog::BuildControls() {
-    const QFont font = MakeFont(m_template->fontFace, kControlFontPixels);
+    const QFont font = UiFont(kControlFontPixels);
     const std::optional<QColor> staticBack = OnCtlColor(CtlColor::Static);
     for (std::size_t i = 0; i < m_template->controls.size(); ++i) {
         const ControlTemplate& c = m_template->controls[i];

@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 
 void InstallFontSubstitutions() {
     for (const char* face : {"Tahoma", "System", "MS Shell Dlg", "MS Shell Dlg 2"}) {
@@ -11,15 +12,24 @@ void InstallFontSubstitutions() {
     QApplication::setFont(base);
 }
 
-QFont MakeFont(std::string_view face, int pixelHeight, int weight) {
+QFont UiFont(int emPixels, int weight) {
+    QFont font(kHangulFace);
+    font.setPixelSize(emPixels > 0 ? emPixels : 12);
+    font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QFont MakeFont(std::string_view face, int cellHeight, int weight) {
     QString family = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
     if (family == "Tahoma" || family == "System" || family.isEmpty()) {
         family = kHangulFace;
     }
-    QFont font(family);
-    font.setPixelSize(pixelHeight > 0 ? pixelHeight : 12);
-    font.setWeight(weight >= 700 ? QFont::Bold : QFont::Normal);
-    font.setStyleStrategy(QFont::PreferAntialias);
+    QFont font = UiFont(cellHeight, weight);
+    font.setFamily(family);
+    for (int pixels = font.pixelSize(); pixels > 1 && QFontMetrics(font).height() > cellHeight;) {
+        font.setPixelSize(--pixels);
+    }
     return font;
 }
 

@@ -16,6 +16,10 @@ void InstallFontSubstitutions();
 // the Hangul fonts. Call once after the QApplication exists.
 void PrepareApplication();
 
-// A font by face name and pixel height, as the program's font creation asks for it:
-// "Tahoma" 14 -> NanumGothic at 14 pixels. weight is the Windows scale (400 normal, 700 bold).
-QFont MakeFont(std::string_view face, int pixelHeight, int weight = 400);
+// A font by face name and height, as the handheld's font creation takes them: the height is
+// the whole character cell (ascent plus descent), so the em is the largest whose cell fits.
+// "Tahoma" 14 -> NanumGothic with a cell of at most 14 pixels. weight: 400 normal, 700 bold.
+QFont MakeFont(std::string_view face, int cellHeight, int weight = 400);
+
+// The face of the platform's own chrome and of dialog controls, by em size in pixels.
+QFont UiFont(int emPixels, int weight = 400);

@@ -87,7 +87,7 @@ void CInputPanel::ShowPanel(bool show) {
 void CInputPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor(206, 212, 222));
-    p.setFont(MakeFont("Tahoma", 12));
+    p.setFont(UiFont(12));
     for (const Key& key : m_keys) {
         const QRect r = key.rect.adjusted(1, 1, -1, -1);
         p.setPen(QColor(130, 136, 150));

@@ -25,7 +25,7 @@ QPushButton* AddButton(QWidget* box, QHBoxLayout* row, const char* text, int ans
     auto* b = new QPushButton(QString::fromUtf8(text), box);
     b->setObjectName(QString::number(answer));
     b->setAccessibleName(b->text());
-    b->setFont(MakeFont("System", 12));
+    b->setFont(UiFont(12));
     b->setMinimumWidth(64);
     QObject::connect(b, &QPushButton::clicked, box, [press, answer] { press(answer); });
     row->addWidget(b);
@@ -61,7 +61,7 @@ CMessageBox::CMessageBox(const MessageRecord& message, std::function<void(int)> 
 
     auto* caption = new QLabel(ToQString(message.caption), this);
     caption->setObjectName(QStringLiteral("caption"));
-    caption->setFont(MakeFont("Tahoma", 12, 700));
+    caption->setFont(UiFont(12, 700));
     caption->setStyleSheet(QStringLiteral("QLabel { background: #1c3f94; color: white; padding: 3px 6px; }"));
     outer->addWidget(caption);
 
@@ -78,7 +78,7 @@ CMessageBox::CMessageBox(const MessageRecord& message, std::function<void(int)> 
     auto* text = new QLabel(ToQString(message.text), this);
     text->setObjectName(QStringLiteral("text"));
     text->setWordWrap(true);
-    text->setFont(MakeFont("Tahoma", 12));
+    text->setFont(UiFont(12));
     text->setTextInteractionFlags(Qt::NoTextInteraction);
     body->addWidget(text, 1);
     outer->addLayout(body);

@@ -64,15 +64,7 @@ CFontTextMeasurer::CFontTextMeasurer(const QFont& font)
     }
 }
 
-QFont CFontTextMeasurer::ViewFont(int fontSize) {
-    // A pixel size names the em, which is smaller than the cell by the face's ascent and
-    // descent; the largest em whose cell fits the height is the font asked for.
-    QFont font = MakeFont("Tahoma", fontSize);
-    for (int pixels = font.pixelSize(); pixels > 1 && QFontMetrics(font).height() > fontSize;) {
-        font.setPixelSize(--pixels);
-    }
-    return font;
-}
+QFont CFontTextMeasurer::ViewFont(int fontSize) { return MakeFont("Tahoma", fontSize); }
 
 std::unique_ptr<CFontTextMeasurer> CFontTextMeasurer::ForViewFont(int fontSize) {
     return std::make_unique<CFontTextMeasurer>(ViewFont(fontSize));

@@ -4,6 +4,7 @@
 #include "Cursor.h"
 #include "DeviceScreen.h"
 #include "ResourceIds.h"
+#include "Fonts.h"
 #include "ScreenTest.h"
 #include "ScriptureStore.h"
 #include "SmallKoreanBible.h"
@@ -148,8 +149,7 @@ private slots:
                 expected += StrFormat("[%d] ", v) + CSmallKoreanBible::VerseText(45, 8, v) + "\r\n";
             }
             QCOMPARE(Q(body.GetWindowText()), Q(expected));
-            const QFont font = body.Widget()->font();
-            QCOMPARE(font.pixelSize(), 14);
+            QCOMPARE(body.Widget()->font(), MakeFont("Tahoma", 14));
             QCOMPARE(view.CommandBar().ButtonCommands(), (std::vector<int>{ID_COPY, ID_EXIT}));
             QVERIFY(!IsWaitCursorShown());
             view.CommandBar().Press(ID_COPY);

@@ -1,6 +1,7 @@
 // The keyword search, its hit list and the verse views it opens, copying, unreadable texts.
 #include "Cursor.h"
 #include "DeviceScreen.h"
+#include "Fonts.h"
 #include "ResourceIds.h"
 #include "SearchScreenSupport.h"
 
@@ -123,7 +124,7 @@ private slots:
         Search(dlg, "말씀");
         messages.QueueDialog([&messages](CDialog& v) {
             CEdit& body = v.EditItem(IDC_VERSE_BODY);
-            QCOMPARE(body.Widget()->font().pixelSize(), 14);
+            QCOMPARE(body.Widget()->font(), MakeFont("Tahoma", 14));
             QCOMPARE(v.EditItem(IDC_VERSE_BOOK).Widget()->font().pixelSize(),
                      v.ClientWidget()->font().pixelSize());
             QApplication::clipboard()->clear();
