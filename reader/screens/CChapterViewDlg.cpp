@@ -159,5 +159,7 @@ void CChapterViewDlg::OnFontSettings() {
 
 void CChapterViewDlg::RunDialog(CDialog& dialog, ViewDialog kind) {
     dialog.DoModal();
-    Apply(m_model.AfterDialog(kind));
+    ActOnDialog(kind);
 }
+
+void CChapterViewDlg::ActOnDialog(ViewDialog kind) { Apply(m_model.AfterDialog(kind)); }

@@ -36,6 +36,8 @@ protected:
 
     // Runs a pop-up over the view, then acts on what it left in the view's fields.
     void RunDialog(CDialog& dialog, ViewDialog kind);
+    // Acts on what a pop-up of that kind left in the view's fields, once it has closed.
+    void ActOnDialog(ViewDialog kind);
 
 private:
     std::unique_ptr<CTextMeasurer> MakeMeasurer(int fontSize);

@@ -10,4 +10,5 @@ public:
 private:
     void OnSelectChapter();
     void OnManualBookmark();
+    void OnAddBookmark();
 };

@@ -10,6 +10,8 @@
 
 #include <QScrollBar>
 
+#include <filesystem>
+
 namespace {
 
 const QColor kBlackColour(0, 0, 0);
@@ -160,6 +162,46 @@ private slots:
                  Q(std::string(kEnglishClosingHeader) + "1:1:0:14:0\r\n0:0:0\r\n255:255:255"));
         QVERIFY(messages.Messages().empty());
         launcher.DestroyWindow();
+    }
+
+    void addBookmarkCommandNumbersAndPresetsTheDialog() {
+        CReaderFolder folder;
+        folder.WriteKoreanReadPoint("45:8:0:14:0");
+        CTestMessages messages;
+        CKoreanChapterDlg view;
+        view.Create();
+        // No bookmark file yet: it is made with its header and the new bookmark is number 1.
+        messages.QueueDialog([](CDialog& add) {
+            QCOMPARE(Q(add.StaticItem(IDC_ADD_NUMBER).GetWindowText()), Q("1"));
+            QCOMPARE(Q(add.EditItem(IDC_ADD_TITLE).GetWindowText()), Q("BM1"));
+            QCOMPARE(Q(add.ComboItem(IDC_ADD_TESTAMENT).GetWindowText()), Q("신약"));
+            QCOMPARE(Q(add.ComboItem(IDC_ADD_BOOK).GetWindowText()), Q("로마서"));
+            QCOMPARE(add.ComboItem(IDC_ADD_CHAPTER).GetCount(), 16);
+            QCOMPARE(add.ComboItem(IDC_ADD_CHAPTER).GetCurSel(), 7);
+            add.SendCommand(ID_EXIT);
+        });
+        view.CommandBar().Press(ID_ADD_BOOKMARK);
+        QCOMPARE(Q(folder.Read("kBookMark.txt")), Q("QRV Vellumreader Ver2.3 북마크 \r\n"));
+        QVERIFY(view.GetDlgItem(IDC_CHAPTER_SCROLL).HasFocus());
+        QCOMPARE(Title(view), Q("말씀 - 로마서 :   8 장"));
+
+        // Three records: number 4.
+        folder.Write("kBookMark.txt", "QRV Vellumreader Ver2.3 Bookmark \nBM1:창세기:1:1:1-1\n"
+                                      "BM2:창세기:1:1:2-2\nBM3:창세기:1:1:3-3\n");
+        messages.QueueDialog([](CDialog& add) {
+            QCOMPARE(Q(add.StaticItem(IDC_ADD_NUMBER).GetWindowText()), Q("4"));
+            add.SendCommand(ID_EXIT);
+        });
+        view.CommandBar().Press(ID_ADD_BOOKMARK);
+
+        // A file that can be neither read nor made: the message, and no dialog.
+        std::filesystem::remove(folder.File("kBookMark.txt"));
+        std::filesystem::create_directory(folder.File("kBookMark.txt"));
+        messages.QueueAnswer(IDOK);
+        view.CommandBar().Press(ID_ADD_BOOKMARK);
+        QCOMPARE(messages.Texts(), std::vector<std::string>{"북마크 화일 생성실패"});
+        QCOMPARE(messages.DialogsRun(), (std::vector<int>{IDD_ADD_BOOKMARK, IDD_ADD_BOOKMARK}));
+        view.DestroyWindow();
     }
 
     void closingWritesThePlaceReached() {
