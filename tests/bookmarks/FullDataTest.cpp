@@ -1,6 +1,7 @@
 #include "BookmarkInput.h"
 #include "BookmarkMessages.h"
 #include "BookmarkVerses.h"
+#include "FullData.h"
 #include "ScriptureStore.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +15,9 @@ namespace {
 class FullKoreanBible : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* folder = std::getenv("QRV_FULLDATA_DIR");
-        if (folder == nullptr || !std::filesystem::exists(std::string(folder) + "kbible.dat") ||
-            !std::filesystem::exists(std::string(folder) + "kbible.inx")) {
-            GTEST_SKIP() << "no kbible.dat/.inx in QRV_FULLDATA_DIR ("
-                         << (folder != nullptr ? folder : "unset") << ")";
+        if (const std::string why = LoadFullDataBibles(); !why.empty()) {
+            GTEST_SKIP() << why;
         }
-        ResetScriptureStore();
-        BuildChapterKeys();
-        SetKoreanTextPath(std::string(folder) + "kbible.dat");
-        ASSERT_TRUE(LoadKoreanChapterIndex(std::string(folder) + "kbible.inx"));
     }
 };
 

@@ -3,7 +3,7 @@
 #include "ChapterLayout.h"
 #include "ChapterViewProfile.h"
 #include "FontTextMeasurer.h"
-#include "FullDataDir.h"
+#include "FullData.h"
 #include "TextUtil.h"
 
 #include <QGuiApplication>
@@ -77,9 +77,8 @@ void PrintTo(const LayoutCase& c, std::ostream* os) {
 class FullBibleLayout : public ::testing::TestWithParam<LayoutCase> {
 protected:
     void SetUp() override {
-        std::string whyNot;
-        if (!LoadFullDataBibles(whyNot)) {
-            GTEST_SKIP() << "full-data test skipped: " << whyNot;
+        if (const std::string why = LoadFullDataBibles(); !why.empty()) {
+            GTEST_SKIP() << "full-data test skipped: " << why;
         }
     }
 };

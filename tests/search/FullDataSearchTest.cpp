@@ -1,5 +1,6 @@
 // Compares the keyword scan on the real Bibles with a plain scan written here from the rules:
 // whole file in memory, split into lines, every line parsed naively.
+#include "FullData.h"
 #include "KeywordScan.h"
 #include "SearchLimits.h"
 
@@ -99,21 +100,10 @@ std::vector<SearchHit> PlainSearch(const PlainBible& bible, int firstBook, int l
 class FullDataSearch : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* dir = std::getenv("QRV_FULLDATA_DIR");
-        if (dir == nullptr || *dir == '\0') {
-            GTEST_SKIP() << "QRV_FULLDATA_DIR is not set";
+        if (const std::string why = LoadFullDataBibles(); !why.empty()) {
+            GTEST_SKIP() << why;
         }
-        folder = dir;
-        if (folder.back() != '/') {
-            folder += '/';
-        }
-        for (const char* name : {"kbible.dat", "kbible.inx", "ebible.dat", "ebible.inx"}) {
-            if (!std::ifstream(folder + name)) {
-                GTEST_SKIP() << folder << " has no " << name;
-            }
-        }
-        ResetScriptureStore();
-        BuildChapterKeys();
+        folder = FullDataFolder();
     }
 
     void CompareAll(const std::string& name, const std::vector<std::string>& words) {

@@ -1,5 +1,7 @@
 #include "FullData.h"
 
+#include "ScriptureStore.h"
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -42,6 +44,23 @@ std::string FullDataSkipReason(std::initializer_list<std::string_view> fileNames
             return "full-data folder " + FullDataFolder() + " has no " + std::string(name) +
                    (name.starts_with("kbible.") ? " (no Korean JSON text was found)" : "");
         }
+    }
+    return {};
+}
+
+std::string LoadFullDataBibles() {
+    std::string why = FullDataSkipReason({"kbible.dat", "kbible.inx", "ebible.dat", "ebible.inx"});
+    if (!why.empty()) {
+        return why;
+    }
+    ResetScriptureStore();
+    SetDataFolder(FullDataFolder());
+    SetKoreanTextPath(DataFilePath("kbible.dat"));
+    SetEnglishTextPath(DataFilePath("ebible.dat"));
+    BuildChapterKeys();
+    if (!LoadKoreanChapterIndex(DataFilePath("kbible.inx")) ||
+        !LoadEnglishChapterIndex(DataFilePath("ebible.inx"))) {
+        return "an index file of " + FullDataFolder() + " can't be read";
     }
     return {};
 }

@@ -15,3 +15,7 @@ std::string FullDataFile(std::string_view fileName);
 // file is there. Use: if (auto why = FullDataSkipReason({"kbible.dat"}); !why.empty())
 // GTEST_SKIP() << why;
 std::string FullDataSkipReason(std::initializer_list<std::string_view> fileNames);
+
+// Loads both Bibles of the full-data folder into the scripture store as the launcher does (data
+// folder, text paths, chapter keys, both offset tables). The skip reason, or "" when loaded.
+std::string LoadFullDataBibles();
