@@ -169,7 +169,8 @@ void CLauncherDlg::OnRecentPlace() {
         ShowMessage("최근에 읽은 곳의 기록이 올바르지 않습니다.", "최근에 본 성경");
         break;
     case RecentPlace::Status::Found:
-        ShowMessage(StrFormat("%s - %s장", place.bookName.c_str(), place.chapterText.c_str()), "최근에 본 성경");
+        ShowMessage(StrFormat("%s - %s장", place.bookName.c_str(), place.chapterText.c_str()),
+                    "최근에 본 성경");
         break;
     }
 }
@@ -185,4 +186,6 @@ void CLauncherDlg::OnAbout() {
     dlg.DoModal();
 }
 
-void CLauncherDlg::OnQuit() { PostQuitMessage(0); }
+void CLauncherDlg::OnQuit() {
+    PostQuitMessage(0);
+}

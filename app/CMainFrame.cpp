@@ -2,4 +2,6 @@
 
 #include "ResourceIds.h"
 
-bool CMainFrame::OnCreate() { return m_pane.Create(Widget(), ID_FIRST_PANE); }
+bool CMainFrame::OnCreate() {
+    return m_pane.Create(Widget(), ID_FIRST_PANE);
+}

@@ -7,7 +7,9 @@ QAbstractButton* CButton::AbstractButton() const {
     return qobject_cast<QAbstractButton*>(m_widget.data());
 }
 
-QGroupBox* CButton::GroupBox() const { return qobject_cast<QGroupBox*>(m_widget.data()); }
+QGroupBox* CButton::GroupBox() const {
+    return qobject_cast<QGroupBox*>(m_widget.data());
+}
 
 void CButton::SetWindowText(std::string_view text) {
     if (QAbstractButton* b = AbstractButton()) {

@@ -7,7 +7,9 @@ namespace {
 constexpr int kItemValueRole = Qt::UserRole + 1;
 }
 
-QComboBox* CComboBox::Combo() const { return qobject_cast<QComboBox*>(m_widget.data()); }
+QComboBox* CComboBox::Combo() const {
+    return qobject_cast<QComboBox*>(m_widget.data());
+}
 
 int CComboBox::AddString(std::string_view text) {
     QComboBox* c = Combo();

@@ -16,9 +16,9 @@ public:
 
     int AddString(std::string_view text); // index of the new item
     int GetCount() const;
-    int GetCurSel() const;                 // -1: nothing selected
-    int SetCurSel(int index);              // -1 clears the selection; returns the index or -1
-    void ResetContent();                   // empties the list and the edit field
+    int GetCurSel() const;    // -1: nothing selected
+    int SetCurSel(int index); // -1 clears the selection; returns the index or -1
+    void ResetContent();      // empties the list and the edit field
     bool SetItemData(int index, std::intptr_t data);
     std::intptr_t GetItemData(int index) const; // -1 for an index outside the list
     std::string GetLBText(int index) const;

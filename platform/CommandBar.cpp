@@ -57,8 +57,9 @@ bool CCommandBar::Create(CDialog& owner) {
     m_bar->setMovable(false);
     m_bar->setFloatable(false);
     m_bar->setGeometry(0, 0, layer->width(), kBarHeight);
-    m_bar->setStyleSheet(QStringLiteral("QToolBar { background: #dcdcdc; border-bottom: 1px solid #a0a0a0;"
-                                        " spacing: 1px; padding: 0px; }"));
+    m_bar->setStyleSheet(
+        QStringLiteral("QToolBar { background: #dcdcdc; border-bottom: 1px solid #a0a0a0;"
+                       " spacing: 1px; padding: 0px; }"));
     m_bar->show();
     return true;
 }
@@ -84,7 +85,8 @@ bool CCommandBar::InsertMenuBar(int menuId) {
         action->setObjectName(QString::number(item.id));
         const int id = item.id;
         CDialog* owner = m_owner;
-        QObject::connect(action, &QAction::triggered, m_bar, [owner, id] { owner->SendCommand(id); });
+        QObject::connect(action, &QAction::triggered, m_bar,
+                         [owner, id] { owner->SendCommand(id); });
     }
     button->setMenu(m_menu);
     m_bar->addWidget(button);
@@ -104,7 +106,8 @@ CComboBox* CCommandBar::InsertComboBox(int id, int width) {
     control->Attach(combo, id, m_owner, std::to_string(id));
     CComboBox* raw = control.get();
     CDialog* owner = m_owner;
-    QObject::connect(combo, &QComboBox::activated, combo, [owner, id](int) { owner->Dispatch(id, Notify::SelChange); });
+    QObject::connect(combo, &QComboBox::activated, combo,
+                     [owner, id](int) { owner->Dispatch(id, Notify::SelChange); });
     m_owner->RegisterControl(id, std::move(control));
     return raw;
 }
@@ -124,7 +127,8 @@ bool CCommandBar::AddToolbar(int toolbarId) {
             w->setAccessibleName(name.isEmpty() ? QString::number(id) : name);
         }
         CDialog* owner = m_owner;
-        QObject::connect(action, &QAction::triggered, m_bar, [owner, id] { owner->SendCommand(id); });
+        QObject::connect(action, &QAction::triggered, m_bar,
+                         [owner, id] { owner->SendCommand(id); });
         m_commands.push_back(id);
     }
     return true;

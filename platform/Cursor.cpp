@@ -21,4 +21,6 @@ void SetArrowCursor() {
     }
 }
 
-bool IsWaitCursorShown() { return g_waitShown; }
+bool IsWaitCursorShown() {
+    return g_waitShown;
+}

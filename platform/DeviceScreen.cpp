@@ -41,7 +41,8 @@ int VirtualKeyOf(const QKeyEvent& e) {
     case Qt::Key_Escape:
         return 0x1B;
     default:
-        return e.nativeVirtualKey() != 0 ? static_cast<int>(e.nativeVirtualKey()) : e.key() & 0xFFFF;
+        return e.nativeVirtualKey() != 0 ? static_cast<int>(e.nativeVirtualKey())
+                                         : e.key() & 0xFFFF;
     }
 }
 
@@ -77,8 +78,9 @@ CDeviceScreen::CDeviceScreen(QSize size) : m_size(size), m_previous(g_current) {
     m_title->setGeometry(0, 0, m_size.width(), kTitleBarHeight);
     m_title->setContentsMargins(6, 0, 6, 0);
     m_title->setFont(UiFont(13, 700));
-    m_title->setStyleSheet(QStringLiteral("QLabel { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                                          " stop:0 #1c3f94, stop:1 #0d2466); color: white; }"));
+    m_title->setStyleSheet(
+        QStringLiteral("QLabel { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 #1c3f94, stop:1 #0d2466); color: white; }"));
 
     m_blocker = new QWidget(this);
     m_blocker->setGeometry(rect());
@@ -98,9 +100,13 @@ CDeviceScreen::~CDeviceScreen() {
     }
 }
 
-CDeviceScreen* CDeviceScreen::Current() { return g_current; }
+CDeviceScreen* CDeviceScreen::Current() {
+    return g_current;
+}
 
-QSize CDeviceScreen::ScreenSize() const { return m_size; }
+QSize CDeviceScreen::ScreenSize() const {
+    return m_size;
+}
 
 void CDeviceScreen::PushDialogLayer(CDialog& dialog) {
     QWidget* w = dialog.Widget();
@@ -125,7 +131,8 @@ void CDeviceScreen::PushMessageLayer(QWidget* box, const QString& caption) {
     box->adjustSize();
     const int cx = qMin(box->width(), width() - 8);
     const int cy = qMin(box->height(), height() - kTitleBarHeight - 8);
-    box->setGeometry((width() - cx) / 2, kTitleBarHeight + (height() - kTitleBarHeight - cy) / 2, cx, cy);
+    box->setGeometry((width() - cx) / 2, kTitleBarHeight + (height() - kTitleBarHeight - cy) / 2,
+                     cx, cy);
     m_layers.push_back({box, nullptr, caption});
     Restack();
     box->show();
@@ -208,7 +215,9 @@ void CDeviceScreen::EndAllLayers() {
     }
 }
 
-QString CDeviceScreen::Title() const { return m_title->text(); }
+QString CDeviceScreen::Title() const {
+    return m_title->text();
+}
 
 void CDeviceScreen::RefreshTitle() {
     m_title->setText(m_layers.empty() ? QStringLiteral("QrvLumen") : m_layers.back().caption);
@@ -218,7 +227,8 @@ bool CDeviceScreen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* w = static_cast<QWidget*>(watched);
         // Once per key press: at its first receiver, the focus widget (or our window).
-        const bool first = w == QApplication::focusWidget() || (QApplication::focusWidget() == nullptr && w == this);
+        const bool first = w == QApplication::focusWidget() ||
+                           (QApplication::focusWidget() == nullptr && w == this);
         CDialog* top = TopDialog();
         if (first && top != nullptr && isAncestorOf(w) && TopLayer() != nullptr &&
             (TopLayer()->isAncestorOf(w) || w == this)) {

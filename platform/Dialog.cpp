@@ -30,7 +30,9 @@ namespace {
 constexpr int kControlFontPixels = 11;
 constexpr int kComboHeight = 21;
 
-std::string ToText(int id) { return std::to_string(id); }
+std::string ToText(int id) {
+    return std::to_string(id);
+}
 
 // Accessible name of a control: its caption, or for an edit, list or combo box the caption
 // of the label standing before it in the template, else its id.
@@ -132,7 +134,9 @@ CDialog::~CDialog() {
     }
 }
 
-std::string CDialog::Caption() const { return m_template->caption; }
+std::string CDialog::Caption() const {
+    return m_template->caption;
+}
 
 int CDialog::DoModal() {
     m_ended = false;
@@ -190,7 +194,8 @@ bool CDialog::Create() {
         layer = new QWidget(screen);
         layer->resize(screen->width(), screen->height() - kTitleBarHeight);
         m_client = new CDialogClient(*this, layer);
-        m_client->setGeometry(0, kCommandBarHeight, layer->width(), layer->height() - kCommandBarHeight);
+        m_client->setGeometry(0, kCommandBarHeight, layer->width(),
+                              layer->height() - kCommandBarHeight);
     } else {
         m_client = new CDialogClient(*this, screen);
         layer = m_client;
@@ -211,7 +216,8 @@ bool CDialog::Create() {
     if (OnInitDialog()) {
         // The framework focuses the first tab stop (an edit box with its text selected).
         for (const ControlTemplate& c : m_template->controls) {
-            if ((c.style & WS_TABSTOP) != 0 && HasItem(c.id) && GetDlgItem(c.id).IsWindowVisible()) {
+            if ((c.style & WS_TABSTOP) != 0 && HasItem(c.id) &&
+                GetDlgItem(c.id).IsWindowVisible()) {
                 GetDlgItem(c.id).SetFocus();
                 if (c.kind == ControlKind::Edit) {
                     EditItem(c.id).SetSel(0, -1);
@@ -266,7 +272,8 @@ void CDialog::BuildControls() {
                 label->setPixmap(LoadBitmapResource(c.bitmap, r.size()));
             } else {
                 label->setText(QString::fromUtf8(c.caption));
-                label->setAlignment(((c.style & SS_CENTER) != 0 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+                label->setAlignment(
+                    ((c.style & SS_CENTER) != 0 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
                 label->setWordWrap(QString::fromUtf8(c.caption).contains('\n'));
             }
             if (staticBack) {
@@ -282,7 +289,8 @@ void CDialog::BuildControls() {
         case ControlKind::Edit: {
             if ((c.style & ES_MULTILINE) != 0) {
                 auto* box = new QPlainTextEdit(m_client);
-                box->setVerticalScrollBarPolicy((c.style & WS_VSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+                box->setVerticalScrollBarPolicy(
+                    (c.style & WS_VSCROLL) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
                 box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
                 box->setReadOnly((c.style & ES_READONLY) != 0);
                 w = box;
@@ -298,7 +306,8 @@ void CDialog::BuildControls() {
         case ControlKind::PushButton: {
             auto* button = new QPushButton(QString::fromUtf8(c.caption), m_client);
             button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, button, [this, id] { Dispatch(id, Notify::Clicked); });
+            QObject::connect(button, &QPushButton::clicked, button,
+                             [this, id] { Dispatch(id, Notify::Clicked); });
             w = button;
             control = std::make_unique<CButton>();
             break;
@@ -306,7 +315,8 @@ void CDialog::BuildControls() {
         case ControlKind::RadioButton: {
             auto* radio = new QRadioButton(QString::fromUtf8(c.caption), m_client);
             radio->setAutoExclusive(false);
-            QObject::connect(radio, &QRadioButton::clicked, radio, [this, id] { OnRadioClicked(id); });
+            QObject::connect(radio, &QRadioButton::clicked, radio,
+                             [this, id] { OnRadioClicked(id); });
             w = radio;
             control = std::make_unique<CButton>();
             break;
@@ -321,7 +331,8 @@ void CDialog::BuildControls() {
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->setPlaceholderText(QStringLiteral(" "));
             combo->setMaxVisibleItems(qMax(3, (r.height() - kComboHeight) / 18));
-            QObject::connect(combo, &QComboBox::activated, combo, [this, id](int) { Dispatch(id, Notify::SelChange); });
+            QObject::connect(combo, &QComboBox::activated, combo,
+                             [this, id](int) { Dispatch(id, Notify::SelChange); });
             w = combo;
             control = std::make_unique<CComboBox>();
             break;
@@ -333,8 +344,9 @@ void CDialog::BuildControls() {
             list->setUniformRowHeights(true);
             list->setAllColumnsShowFocus(true);
             list->setSelectionBehavior(QAbstractItemView::SelectRows);
-            list->setSelectionMode((c.style & LVS_SINGLESEL) != 0 ? QAbstractItemView::SingleSelection
-                                                                   : QAbstractItemView::ExtendedSelection);
+            list->setSelectionMode((c.style & LVS_SINGLESEL) != 0
+                                       ? QAbstractItemView::SingleSelection
+                                       : QAbstractItemView::ExtendedSelection);
             list->setColumnCount(0);
             list->header()->setStretchLastSection(false);
             list->header()->setSectionsMovable(false);
@@ -370,7 +382,9 @@ void CDialog::BuildControls() {
             geometry.setHeight(kComboHeight); // the template height includes the dropped list
         }
         w->setGeometry(geometry);
-        w->setFocusPolicy((c.style & WS_TABSTOP) != 0 || c.kind == ControlKind::Edit ? Qt::StrongFocus : w->focusPolicy());
+        w->setFocusPolicy((c.style & WS_TABSTOP) != 0 || c.kind == ControlKind::Edit
+                              ? Qt::StrongFocus
+                              : w->focusPolicy());
         control->Attach(w, id, this, name);
         w->show();
         if (id == IDC_STATIC) {
@@ -389,10 +403,12 @@ void CDialog::OnRadioClicked(int id) {
         ++index;
     }
     std::size_t first = index;
-    while (first > 0 && (controls[first].style & WS_GROUP) == 0 && controls[first - 1].kind == ControlKind::RadioButton) {
+    while (first > 0 && (controls[first].style & WS_GROUP) == 0 &&
+           controls[first - 1].kind == ControlKind::RadioButton) {
         --first;
     }
-    for (std::size_t k = first; k < controls.size() && controls[k].kind == ControlKind::RadioButton; ++k) {
+    for (std::size_t k = first; k < controls.size() && controls[k].kind == ControlKind::RadioButton;
+         ++k) {
         if (k > first && (controls[k].style & WS_GROUP) != 0) {
             break;
         }
@@ -401,7 +417,9 @@ void CDialog::OnRadioClicked(int id) {
     Dispatch(id, Notify::Clicked);
 }
 
-bool CDialog::HasItem(int id) const { return m_controls.count(id) != 0; }
+bool CDialog::HasItem(int id) const {
+    return m_controls.count(id) != 0;
+}
 
 CWnd& CDialog::GetDlgItem(int id) const {
     auto it = m_controls.find(id);
@@ -414,19 +432,34 @@ CWnd& CDialog::GetDlgItem(int id) const {
 template <class T> T& CDialog::TypedItem(int id, const char* kind) const {
     T* item = dynamic_cast<T*>(&GetDlgItem(id));
     if (item == nullptr) {
-        throw std::logic_error("control " + ToText(id) + " of dialog " + ToText(m_templateId) + " is no " + kind);
+        throw std::logic_error("control " + ToText(id) + " of dialog " + ToText(m_templateId) +
+                               " is no " + kind);
     }
     return *item;
 }
 
-CEdit& CDialog::EditItem(int id) const { return TypedItem<CEdit>(id, "edit box"); }
-CComboBox& CDialog::ComboItem(int id) const { return TypedItem<CComboBox>(id, "combo box"); }
-CListCtrl& CDialog::ListItem(int id) const { return TypedItem<CListCtrl>(id, "list view"); }
-CButton& CDialog::ButtonItem(int id) const { return TypedItem<CButton>(id, "button"); }
-CStatic& CDialog::StaticItem(int id) const { return TypedItem<CStatic>(id, "static"); }
-CScrollBar& CDialog::ScrollBarItem(int id) const { return TypedItem<CScrollBar>(id, "scroll bar"); }
+CEdit& CDialog::EditItem(int id) const {
+    return TypedItem<CEdit>(id, "edit box");
+}
+CComboBox& CDialog::ComboItem(int id) const {
+    return TypedItem<CComboBox>(id, "combo box");
+}
+CListCtrl& CDialog::ListItem(int id) const {
+    return TypedItem<CListCtrl>(id, "list view");
+}
+CButton& CDialog::ButtonItem(int id) const {
+    return TypedItem<CButton>(id, "button");
+}
+CStatic& CDialog::StaticItem(int id) const {
+    return TypedItem<CStatic>(id, "static");
+}
+CScrollBar& CDialog::ScrollBarItem(int id) const {
+    return TypedItem<CScrollBar>(id, "scroll bar");
+}
 
-QWidget* CDialog::ClientWidget() const { return m_client; }
+QWidget* CDialog::ClientWidget() const {
+    return m_client;
+}
 
 void CDialog::SendCommand(int commandId) {
     if (!m_open) {
@@ -482,10 +515,18 @@ void CDialog::VScroll(int code, int pos, CScrollBar& bar) {
     }
 }
 
-void CDialog::Paint(QPainter& dc) { OnPaint(dc); }
+void CDialog::Paint(QPainter& dc) {
+    OnPaint(dc);
+}
 
-bool CDialog::OnInitDialog() { return true; }
+bool CDialog::OnInitDialog() {
+    return true;
+}
 
-void CDialog::OnOK() { EndDialog(IDOK); }
+void CDialog::OnOK() {
+    EndDialog(IDOK);
+}
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}

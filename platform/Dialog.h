@@ -67,10 +67,10 @@ public:
     CCommandBar& CommandBar() { return m_commandBar; }
 
     // Input as the user gives it; tests and snapshots drive screens through these too.
-    void SendCommand(int commandId);        // toolbar button or menu item
-    void Dispatch(int id, Notify code);     // a control's notification
-    bool KeyDown(int virtualKey);           // key hook; true when the screen swallowed the key
-    void PenUp(QPoint clientPoint);         // pen lifted in the client area
+    void SendCommand(int commandId);    // toolbar button or menu item
+    void Dispatch(int id, Notify code); // a control's notification
+    bool KeyDown(int virtualKey);       // key hook; true when the screen swallowed the key
+    void PenUp(QPoint clientPoint);     // pen lifted in the client area
     void VScroll(int code, int pos, CScrollBar& bar);
     void Paint(QPainter& dc);
 

@@ -6,10 +6,16 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
-QLineEdit* CEdit::Line() const { return qobject_cast<QLineEdit*>(m_widget.data()); }
-QPlainTextEdit* CEdit::Box() const { return qobject_cast<QPlainTextEdit*>(m_widget.data()); }
+QLineEdit* CEdit::Line() const {
+    return qobject_cast<QLineEdit*>(m_widget.data());
+}
+QPlainTextEdit* CEdit::Box() const {
+    return qobject_cast<QPlainTextEdit*>(m_widget.data());
+}
 
-bool CEdit::IsMultiline() const { return Box() != nullptr; }
+bool CEdit::IsMultiline() const {
+    return Box() != nullptr;
+}
 
 void CEdit::SetWindowText(std::string_view text) {
     QString s = ToQString(text);
@@ -117,4 +123,6 @@ int CEdit::GetLineCount() const {
     return 1;
 }
 
-void CEdit::TypeText(std::string_view text) { ReplaceSel(text); }
+void CEdit::TypeText(std::string_view text) {
+    ReplaceSel(text);
+}

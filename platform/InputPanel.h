@@ -19,7 +19,7 @@ protected:
 private:
     struct Key {
         QRect rect;
-        QString text;   // what the key types; "\b" erases
+        QString text; // what the key types; "\b" erases
         QString label;
     };
     void Place();

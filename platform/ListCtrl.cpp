@@ -18,7 +18,9 @@ Qt::Alignment AlignmentOf(int format) {
 }
 } // namespace
 
-QTreeWidget* CListCtrl::Tree() const { return qobject_cast<QTreeWidget*>(m_widget.data()); }
+QTreeWidget* CListCtrl::Tree() const {
+    return qobject_cast<QTreeWidget*>(m_widget.data());
+}
 
 int CListCtrl::InsertColumn(int column, std::string_view header, int format, int width) {
     QTreeWidget* t = Tree();
@@ -92,7 +94,9 @@ int CListCtrl::GetItemCount() const {
     return t ? t->topLevelItemCount() : 0;
 }
 
-int CListCtrl::GetColumnCount() const { return static_cast<int>(m_columnFormats.size()); }
+int CListCtrl::GetColumnCount() const {
+    return static_cast<int>(m_columnFormats.size());
+}
 
 std::string CListCtrl::GetColumnHeader(int column) const {
     QTreeWidget* t = Tree();

@@ -2,8 +2,8 @@
 
 #include "DeviceScreen.h"
 #include "Fonts.h"
-#include "Wnd.h"
 #include "WinApp.h"
+#include "Wnd.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -62,7 +62,8 @@ CMessageBox::CMessageBox(const MessageRecord& message, std::function<void(int)> 
     auto* caption = new QLabel(ToQString(message.caption), this);
     caption->setObjectName(QStringLiteral("caption"));
     caption->setFont(UiFont(12, 700));
-    caption->setStyleSheet(QStringLiteral("QLabel { background: #1c3f94; color: white; padding: 3px 6px; }"));
+    caption->setStyleSheet(
+        QStringLiteral("QLabel { background: #1c3f94; color: white; padding: 3px 6px; }"));
     outer->addWidget(caption);
 
     auto* body = new QHBoxLayout();

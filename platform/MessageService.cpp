@@ -13,7 +13,9 @@ CDeviceMessageService& DeviceService() {
 }
 } // namespace
 
-IMessageService& MessageService() { return g_service != nullptr ? *g_service : DeviceService(); }
+IMessageService& MessageService() {
+    return g_service != nullptr ? *g_service : DeviceService();
+}
 
 IMessageService* SetMessageService(IMessageService* service) {
     IMessageService* previous = g_service;

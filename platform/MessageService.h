@@ -33,6 +33,8 @@ IMessageService& MessageService();
 IMessageService* SetMessageService(IMessageService* service);
 
 // A box with an OK button and the program's title as caption unless one is given.
-int ShowMessage(std::string_view text, std::string_view caption = kAppTitle, unsigned style = MB_OK);
+int ShowMessage(std::string_view text, std::string_view caption = kAppTitle,
+                unsigned style = MB_OK);
 // A Yes/No question; any answer but No counts as yes.
-bool AskYesNo(std::string_view text, std::string_view caption = kAppTitle, unsigned icon = MB_ICONQUESTION);
+bool AskYesNo(std::string_view text, std::string_view caption = kAppTitle,
+              unsigned icon = MB_ICONQUESTION);

@@ -16,7 +16,9 @@ CScriptedMessages::~CScriptedMessages() {
     }
 }
 
-void CScriptedMessages::QueueAnswer(int answer) { m_answers.push_back(answer); }
+void CScriptedMessages::QueueAnswer(int answer) {
+    m_answers.push_back(answer);
+}
 
 void CScriptedMessages::QueueAnswers(int count, int answer) {
     for (int i = 0; i < count; ++i) {
@@ -24,7 +26,9 @@ void CScriptedMessages::QueueAnswers(int count, int answer) {
     }
 }
 
-void CScriptedMessages::QueueDialog(DialogScript script) { m_scripts.push_back(std::move(script)); }
+void CScriptedMessages::QueueDialog(DialogScript script) {
+    m_scripts.push_back(std::move(script));
+}
 
 std::vector<std::string> CScriptedMessages::Texts() const {
     std::vector<std::string> texts;
@@ -62,7 +66,8 @@ void CScriptedMessages::RunModal(CDialog& dialog) {
     dialog.ProcessPostedClose();
     if (!dialog.IsEnded()) {
         if (m_scripts.empty()) {
-            m_onFailure("unexpected dialog [" + dialog.Caption() + "] opened with nothing queued for it");
+            m_onFailure("unexpected dialog [" + dialog.Caption() +
+                        "] opened with nothing queued for it");
         } else {
             DialogScript script = std::move(m_scripts.front());
             m_scripts.pop_front();

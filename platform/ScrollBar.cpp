@@ -2,7 +2,9 @@
 
 #include <QScrollBar>
 
-QScrollBar* CScrollBar::Bar() const { return qobject_cast<QScrollBar*>(m_widget.data()); }
+QScrollBar* CScrollBar::Bar() const {
+    return qobject_cast<QScrollBar*>(m_widget.data());
+}
 
 void CScrollBar::SetScrollRange(int minPos, int maxPos, bool redraw) {
     if (QScrollBar* b = Bar()) {

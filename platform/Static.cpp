@@ -2,7 +2,9 @@
 
 #include <QLabel>
 
-QLabel* CStatic::Label() const { return qobject_cast<QLabel*>(m_widget.data()); }
+QLabel* CStatic::Label() const {
+    return qobject_cast<QLabel*>(m_widget.data());
+}
 
 void CStatic::SetWindowText(std::string_view text) {
     if (QLabel* label = Label()) {

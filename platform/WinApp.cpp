@@ -59,8 +59,12 @@ void PostQuitMessage(int code) {
     }
 }
 
-bool QuitPosted() { return g_quitPosted; }
-int QuitCode() { return g_quitCode; }
+bool QuitPosted() {
+    return g_quitPosted;
+}
+int QuitCode() {
+    return g_quitCode;
+}
 
 void ResetQuitForTesting() {
     g_quitPosted = false;
@@ -79,7 +83,9 @@ std::string GetModuleFileName() {
     return QCoreApplication::applicationFilePath().toStdString();
 }
 
-void SetModuleFileNameForTesting(std::string path) { g_moduleOverride = std::move(path); }
+void SetModuleFileNameForTesting(std::string path) {
+    g_moduleOverride = std::move(path);
+}
 
 QSize DeviceScreenSize() {
     CDeviceScreen* screen = CDeviceScreen::Current();

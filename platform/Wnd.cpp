@@ -6,7 +6,9 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ToStdString(const QString& text) { return text.toStdString(); }
+std::string ToStdString(const QString& text) {
+    return text.toStdString();
+}
 
 void CWnd::Attach(QWidget* widget, int id, CDialog* owner, std::string_view accessibleName) {
     m_widget = widget;
@@ -34,7 +36,9 @@ void CWnd::ShowWindow(bool show) {
     }
 }
 
-bool CWnd::IsWindowVisible() const { return m_widget && m_widget->isVisibleTo(m_widget->window()); }
+bool CWnd::IsWindowVisible() const {
+    return m_widget && m_widget->isVisibleTo(m_widget->window());
+}
 
 void CWnd::EnableWindow(bool enable) {
     if (m_widget) {
@@ -42,7 +46,9 @@ void CWnd::EnableWindow(bool enable) {
     }
 }
 
-bool CWnd::IsWindowEnabled() const { return m_widget && m_widget->isEnabled(); }
+bool CWnd::IsWindowEnabled() const {
+    return m_widget && m_widget->isEnabled();
+}
 
 void CWnd::SetFocus() {
     if (m_widget) {
@@ -76,9 +82,13 @@ void CWnd::MoveWindow(int x, int y, int cx, int cy) {
     }
 }
 
-QRect CWnd::GetWindowRect() const { return m_widget ? m_widget->geometry() : QRect(); }
+QRect CWnd::GetWindowRect() const {
+    return m_widget ? m_widget->geometry() : QRect();
+}
 
-QRect CWnd::GetClientRect() const { return m_widget ? m_widget->rect() : QRect(); }
+QRect CWnd::GetClientRect() const {
+    return m_widget ? m_widget->rect() : QRect();
+}
 
 void CWnd::SetFont(const QFont& font, bool redraw) {
     if (m_widget) {

@@ -3,10 +3,10 @@
 #include "ResourceIds.h"
 
 #include <QLinearGradient>
-#include <cmath>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
 
 namespace {
 
@@ -15,11 +15,11 @@ void DrawOpenBook(QPainter& p, const QRectF& r, const QColor& page, const QColor
     const qreal midX = r.center().x();
     QPainterPath left;
     left.moveTo(midX, r.top() + r.height() * 0.18);
-    left.cubicTo(midX - r.width() * 0.18, r.top(), r.left() + r.width() * 0.1, r.top() + r.height() * 0.05,
-                 r.left(), r.top() + r.height() * 0.12);
+    left.cubicTo(midX - r.width() * 0.18, r.top(), r.left() + r.width() * 0.1,
+                 r.top() + r.height() * 0.05, r.left(), r.top() + r.height() * 0.12);
     left.lineTo(r.left(), r.bottom() - r.height() * 0.08);
-    left.cubicTo(r.left() + r.width() * 0.12, r.bottom() - r.height() * 0.16, midX - r.width() * 0.18,
-                 r.bottom() - r.height() * 0.14, midX, r.bottom());
+    left.cubicTo(r.left() + r.width() * 0.12, r.bottom() - r.height() * 0.16,
+                 midX - r.width() * 0.18, r.bottom() - r.height() * 0.14, midX, r.bottom());
     left.closeSubpath();
     QTransform mirror;
     mirror.translate(2 * midX, 0);
@@ -33,8 +33,10 @@ void DrawOpenBook(QPainter& p, const QRectF& r, const QColor& page, const QColor
     p.setPen(QPen(QColor(120, 120, 140), 1));
     for (int i = 1; i <= 4; ++i) {
         const qreal y = r.top() + r.height() * (0.2 + 0.15 * i);
-        p.drawLine(QPointF(r.left() + r.width() * 0.08, y), QPointF(midX - r.width() * 0.08, y + 1));
-        p.drawLine(QPointF(midX + r.width() * 0.08, y + 1), QPointF(r.right() - r.width() * 0.08, y));
+        p.drawLine(QPointF(r.left() + r.width() * 0.08, y),
+                   QPointF(midX - r.width() * 0.08, y + 1));
+        p.drawLine(QPointF(midX + r.width() * 0.08, y + 1),
+                   QPointF(r.right() - r.width() * 0.08, y));
     }
 }
 
@@ -57,10 +59,13 @@ QPixmap DrawLauncherPicture(QSize size) {
     p.setPen(QPen(QColor(255, 230, 150, 150), 1.5));
     for (int i = -3; i <= 3; ++i) {
         const qreal angle = -1.5708 + i * 0.3;
-        p.drawLine(source, source + QPointF(std::cos(angle), std::sin(angle)) * size.height() * 0.6);
+        p.drawLine(source,
+                   source + QPointF(std::cos(angle), std::sin(angle)) * size.height() * 0.6);
     }
-    DrawOpenBook(p, QRectF(size.width() * 0.05, size.height() * 0.5, size.width() * 0.3, size.height() * 0.4),
-                 QColor(252, 248, 235), QColor(150, 110, 60));
+    DrawOpenBook(
+        p,
+        QRectF(size.width() * 0.05, size.height() * 0.5, size.width() * 0.3, size.height() * 0.4),
+        QColor(252, 248, 235), QColor(150, 110, 60));
     // Title and subtitle.
     QFont title("NanumGothic");
     title.setPixelSize(qMax(10, size.height() * 30 / 77));
@@ -73,8 +78,9 @@ QPixmap DrawLauncherPicture(QSize size) {
     subtitle.setPixelSize(qMax(8, size.height() * 13 / 77));
     p.setFont(subtitle);
     p.setPen(QColor(255, 226, 140));
-    p.drawText(QRectF(size.width() * 0.39, size.height() * 0.64, size.width() * 0.6, size.height() * 0.3),
-               Qt::AlignLeft | Qt::AlignTop, "한영 성경 · 찬송가");
+    p.drawText(
+        QRectF(size.width() * 0.39, size.height() * 0.64, size.width() * 0.6, size.height() * 0.3),
+        Qt::AlignLeft | Qt::AlignTop, "한영 성경 · 찬송가");
     return pm;
 }
 
@@ -86,8 +92,10 @@ QPixmap DrawAboutPicture(QSize size) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(32, 64, 140));
     p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 4, 4);
-    DrawOpenBook(p, QRectF(size.width() * 0.12, size.height() * 0.3, size.width() * 0.76, size.height() * 0.55),
-                 QColor(252, 248, 235), QColor(200, 160, 90));
+    DrawOpenBook(
+        p,
+        QRectF(size.width() * 0.12, size.height() * 0.3, size.width() * 0.76, size.height() * 0.55),
+        QColor(252, 248, 235), QColor(200, 160, 90));
     p.setPen(QPen(QColor(255, 220, 120), 1.2));
     const QPointF top(size.width() * 0.5, size.height() * 0.1);
     p.drawLine(top, top + QPointF(0, size.height() * 0.18));

@@ -7,15 +7,15 @@
 // dialog units, captions and styles. The platform layer builds widgets from them.
 
 enum class ControlKind {
-    Static,      // label; SS_CENTER centres it
-    Picture,     // static showing a bitmap resource (caption holds nothing, bitmap the id)
-    Edit,        // ES_MULTILINE for a text box
+    Static,  // label; SS_CENTER centres it
+    Picture, // static showing a bitmap resource (caption holds nothing, bitmap the id)
+    Edit,    // ES_MULTILINE for a text box
     PushButton,
     RadioButton, // automatic radio button
     GroupBox,
-    ComboBox,    // CBS_DROPDOWN (edit field) or CBS_DROPDOWNLIST
-    ListView,    // report style
-    ScrollBar,   // vertical
+    ComboBox,  // CBS_DROPDOWN (edit field) or CBS_DROPDOWNLIST
+    ListView,  // report style
+    ScrollBar, // vertical
 };
 
 // Style bits, named after the handheld framework's window and control styles.
@@ -70,13 +70,13 @@ struct ToolbarResource {
 };
 
 struct MenuItemResource {
-    int id = 0;              // 0: separator
+    int id = 0; // 0: separator
     const char* text = "";
 };
 
 struct MenuResource {
     int id = 0;
-    int popupStringId = 0;   // string-table entry naming the drop-down
+    int popupStringId = 0; // string-table entry naming the drop-down
     const char* popupText = "";
     std::span<const MenuItemResource> items;
 };

@@ -389,7 +389,9 @@ const CommandIcon kIcons[] = {
 };
 } // namespace
 
-std::span<const IconPaletteEntry> CommandIconPalette() { return kPalette; }
+std::span<const IconPaletteEntry> CommandIconPalette() {
+    return kPalette;
+}
 
 const char* const* CommandIconRows(int commandId) {
     for (const CommandIcon& icon : kIcons) {

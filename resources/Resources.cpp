@@ -5,6 +5,7 @@
 #include <utility>
 
 namespace {
+// clang-format off
 const std::array<const DialogTemplate*, 20> kTemplates = {
     &kLauncherTemplate,        &kHelpTemplate,          &kAboutTemplate,
     &kKoreanChapterTemplate,   &kEnglishChapterTemplate, &kEnglishSelectTemplate,
@@ -69,6 +70,7 @@ constexpr MenuItemResource kLauncherMenuItems[] = {
 const MenuResource kMenus[] = {
     {IDR_MENU_LAUNCHER, ID_MENU_INFO, "정보", kLauncherMenuItems},
 };
+// clang-format on
 } // namespace
 
 const DialogTemplate* FindDialogTemplate(int id) {

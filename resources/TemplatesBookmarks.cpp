@@ -2,6 +2,7 @@
 #include "TemplateRegistry.h"
 
 // Bookmark list, bookmark view and the add-bookmark screen.
+// clang-format off
 namespace {
 using K = ControlKind;
 constexpr std::uint32_t kDropDown = CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP;
@@ -43,3 +44,4 @@ constexpr ControlTemplate kAddBookmark[] = {
 const DialogTemplate kBookmarksTemplate{IDD_BOOKMARKS, "북마크", 138, 154, "System", 10, true, kBookmarks};
 const DialogTemplate kBookmarkViewTemplate{IDD_BOOKMARK_VIEW, "북마크 보기", 138, 154, "System", 10, true, kBookmarkView};
 const DialogTemplate kAddBookmarkTemplate{IDD_ADD_BOOKMARK, "북마크 추가", 138, 154, "System", 10, true, kAddBookmark};
+// clang-format on

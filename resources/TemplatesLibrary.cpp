@@ -2,6 +2,7 @@
 #include "TemplateRegistry.h"
 
 // Hymnal, hymn search, reading plan, visitation dictionary and responsive readings.
+// clang-format off
 namespace {
 using K = ControlKind;
 constexpr std::uint32_t kDropDown = CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP;
@@ -56,3 +57,4 @@ const DialogTemplate kHymnSearchTemplate{IDD_HYMN_SEARCH, "찬송가 검색", 12
 const DialogTemplate kReadingPlanTemplate{IDD_READING_PLAN, "성경읽기표", 138, 154, "System", 10, true, kReadingPlan};
 const DialogTemplate kVisitationTemplate{IDD_VISITATION, "심방사전", 138, 154, "System", 10, true, kVisitation};
 const DialogTemplate kReadingsTemplate{IDD_READINGS, "교독문", 138, 154, "System", 10, true, kReadings};
+// clang-format on

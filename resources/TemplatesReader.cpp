@@ -2,6 +2,7 @@
 #include "TemplateRegistry.h"
 
 // Chapter views and the pop-ups they open.
+// clang-format off
 namespace {
 using K = ControlKind;
 constexpr std::uint32_t kDropDown = CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP;
@@ -59,3 +60,4 @@ const DialogTemplate kKoreanSelectTemplate{IDD_KOREAN_SELECT, "성경선택", 13
 const DialogTemplate kEnglishConfPointTemplate{IDD_ENGLISH_CONFPOINT, "책갈피", 138, 50, "System", 10, false, kEnglishConfPoint};
 const DialogTemplate kKoreanConfPointTemplate{IDD_KOREAN_CONFPOINT, "책갈피", 138, 50, "System", 10, false, kKoreanConfPoint};
 const DialogTemplate kFontSettingsTemplate{IDD_FONT_SETTINGS, "폰트 설정", 138, 154, "System", 10, false, kFontSettings};
+// clang-format on

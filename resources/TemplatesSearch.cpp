@@ -2,6 +2,7 @@
 #include "TemplateRegistry.h"
 
 // Scripture search and the verse view. A label stands before the control it names.
+// clang-format off
 namespace {
 using K = ControlKind;
 constexpr std::uint32_t kDropDown = CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP;
@@ -42,3 +43,4 @@ constexpr ControlTemplate kVerseView[] = {
 
 const DialogTemplate kSearchTemplate{IDD_SEARCH, "성경찾기", 138, 154, "System", 10, true, kSearch};
 const DialogTemplate kVerseViewTemplate{IDD_VERSE_VIEW, "성경구절 보기", 138, 154, "System", 10, true, kVerseView};
+// clang-format on

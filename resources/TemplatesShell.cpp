@@ -2,6 +2,7 @@
 #include "TemplateRegistry.h"
 
 // Launcher, Help and About.
+// clang-format off
 namespace {
 using K = ControlKind;
 
@@ -33,3 +34,4 @@ constexpr ControlTemplate kAbout[] = {
 const DialogTemplate kLauncherTemplate{IDD_LAUNCHER, "QrvLumen 2007", 138, 154, "System", 10, true, kLauncher};
 const DialogTemplate kHelpTemplate{IDD_HELP, "도움말", 138, 154, "System", 10, true, kHelp};
 const DialogTemplate kAboutTemplate{IDD_ABOUT, "프로그램 정보", 138, 154, "System", 10, false, kAbout};
+// clang-format on

@@ -2,6 +2,7 @@
 
 #include "TextUtil.h"
 
+// clang-format off
 const std::array<std::string_view, kBookCount> g_koreanBookNames = {
     "창세기",
     "출애굽기",
@@ -150,7 +151,11 @@ const std::array<int, kBookCount> g_chapterCounts = {
     3, 5, 1, 1, 1, 22,
 };
 
-bool IsValidBook(int book) { return book >= 1 && book <= kBookCount; }
+// clang-format on
+
+bool IsValidBook(int book) {
+    return book >= 1 && book <= kBookCount;
+}
 
 bool IsValidChapter(int book, int chapter) {
     return IsValidBook(book) && chapter >= 1 && chapter <= g_chapterCounts[book - 1];
@@ -164,9 +169,13 @@ std::string_view EnglishBookName(int book) {
     return IsValidBook(book) ? g_englishBookNames[book - 1] : std::string_view();
 }
 
-int ChapterCountOf(int book) { return IsValidBook(book) ? g_chapterCounts[book - 1] : 0; }
+int ChapterCountOf(int book) {
+    return IsValidBook(book) ? g_chapterCounts[book - 1] : 0;
+}
 
-int TestamentOf(int book) { return book > kOldTestamentBooks ? 1 : 0; }
+int TestamentOf(int book) {
+    return book > kOldTestamentBooks ? 1 : 0;
+}
 
 int TestamentListPosition(int book) {
     return book > kOldTestamentBooks ? book - kOldTestamentBooks - 1 : book - 1;
@@ -180,4 +189,6 @@ std::string KoreanChapterCaption(int book, int chapter) {
     return StrFormat(book == kPsalmsBook ? "%3d 편" : "%3d 장", chapter);
 }
 
-std::string EnglishChapterCaption(int chapter) { return StrFormat("%3d Ch", chapter); }
+std::string EnglishChapterCaption(int chapter) {
+    return StrFormat("%3d Ch", chapter);
+}

@@ -42,8 +42,12 @@ std::string DataFilePath(std::string_view fileName) {
     return path;
 }
 
-void SetKoreanTextPath(std::string path) { Tables().koreanTextPath = std::move(path); }
-void SetEnglishTextPath(std::string path) { Tables().englishTextPath = std::move(path); }
+void SetKoreanTextPath(std::string path) {
+    Tables().koreanTextPath = std::move(path);
+}
+void SetEnglishTextPath(std::string path) {
+    Tables().englishTextPath = std::move(path);
+}
 
 bool LoadKoreanChapterIndex(const std::string& path) {
     return LoadChapterIndex(path, Tables().koreanOffsets);
@@ -63,7 +67,9 @@ void BuildChapterKeys() {
     }
 }
 
-void ResetScriptureStore() { Tables() = StoreTables{}; }
+void ResetScriptureStore() {
+    Tables() = StoreTables{};
+}
 
 int ChapterIndexOf(int book, int chapter) {
     const std::string key = StrFormat("%d:%d", book, chapter);

@@ -17,7 +17,7 @@ using ChapterKeyTable = std::array<std::string, kChapterTotal>;
 extern const std::string& g_dataFolder;      // folder of the executable, ending in '/'
 extern const std::string& g_koreanTextPath;  // g_dataFolder + "kbible.dat"
 extern const std::string& g_englishTextPath; // g_dataFolder + "ebible.dat"
-extern const ChapterKeyTable& g_chapterKeys;  // "%d:%d" of every chapter in canonical order
+extern const ChapterKeyTable& g_chapterKeys; // "%d:%d" of every chapter in canonical order
 extern const ChapterOffsetTable& g_koreanChapterOffsets;
 extern const ChapterOffsetTable& g_englishChapterOffsets;
 

@@ -14,7 +14,8 @@ bool ParseVerseLine(std::string_view line, VerseLine& out) {
     for (int* field : fields) {
         const auto colon = reference.find(':');
         *field = ParseLeadingInt(reference.substr(0, colon));
-        reference = colon == std::string_view::npos ? std::string_view() : reference.substr(colon + 1);
+        reference =
+            colon == std::string_view::npos ? std::string_view() : reference.substr(colon + 1);
     }
     return true;
 }

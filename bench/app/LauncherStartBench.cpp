@@ -71,7 +71,8 @@ void BM_ProcessStartToLauncherShown(benchmark::State& state) {
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-        char* args[] = {g_self.data(), const_cast<char*>("--child"), const_cast<char*>(g_dataFolder.c_str()), nullptr};
+        char* args[] = {g_self.data(), const_cast<char*>("--child"),
+                        const_cast<char*>(g_dataFolder.c_str()), nullptr};
         pid_t pid = 0;
         const std::int64_t start = NowNanoseconds();
         const int spawned = posix_spawn(&pid, g_self.c_str(), &actions, nullptr, args, environ);
@@ -85,13 +86,17 @@ void BM_ProcessStartToLauncherShown(benchmark::State& state) {
             waitpid(pid, &status, 0);
         }
         if (n <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-            state.SkipWithError("the launcher did not start cleanly (is the data folder complete?)");
+            state.SkipWithError(
+                "the launcher did not start cleanly (is the data folder complete?)");
             return;
         }
         state.SetIterationTime(static_cast<double>(std::atoll(buffer) - start) / 1e9);
     }
 }
-BENCHMARK(BM_ProcessStartToLauncherShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_ProcessStartToLauncherShown)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 } // namespace
 

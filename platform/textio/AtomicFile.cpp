@@ -32,7 +32,9 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
-void SetAtomicWriteFailureForTesting(bool fail) { g_failWrites = fail; }
+void SetAtomicWriteFailureForTesting(bool fail) {
+    g_failWrites = fail;
+}
 
 bool WriteFileAtomically(const std::string& path, std::string_view content) {
     if (g_failWrites) {

@@ -5,7 +5,9 @@
 namespace {
 constexpr std::size_t kBufferSize = 64 * 1024;
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Bytes of the UTF-8 sequence that starts with `lead` (1 for anything malformed).
 std::size_t SequenceLength(char lead) {
@@ -23,7 +25,9 @@ std::size_t SequenceLength(char lead) {
 }
 } // namespace
 
-CTextFile::~CTextFile() { Close(); }
+CTextFile::~CTextFile() {
+    Close();
+}
 
 bool CTextFile::Open(const std::string& path, const char* mode) {
     Close();
@@ -70,8 +74,8 @@ bool CTextFile::ReadLine(std::string& line, int maxChars) {
     if (m_file == nullptr || !m_reading || maxChars < 2) {
         return false;
     }
-    std::size_t budget = static_cast<std::size_t>(maxChars) - 1;  // characters still allowed
-    std::size_t pendingCont = 0;  // continuation bytes still owed to the last character
+    std::size_t budget = static_cast<std::size_t>(maxChars) - 1; // characters still allowed
+    std::size_t pendingCont = 0; // continuation bytes still owed to the last character
     bool readAny = false;
     auto take = [&](const char* p, std::size_t n) {
         if (!readAny) {

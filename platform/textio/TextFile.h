@@ -44,7 +44,7 @@ private:
     bool m_reading = false;
     bool m_atEnd = false;
     bool m_failed = false;
-    bool m_atStart = false;  // next byte read is at offset 0 (where a byte-order mark may stand)
+    bool m_atStart = false; // next byte read is at offset 0 (where a byte-order mark may stand)
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_len = 0;

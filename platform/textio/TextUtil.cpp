@@ -50,7 +50,9 @@ std::string StrFormat(const char* format, ...) {
     return out;
 }
 
-bool IsWhite(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsWhite(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string_view TrimLeftWhite(std::string_view text) {
     std::size_t i = 0;
@@ -68,7 +70,9 @@ std::string_view TrimRightWhite(std::string_view text) {
     return text.substr(0, n);
 }
 
-std::string_view TrimWhite(std::string_view text) { return TrimRightWhite(TrimLeftWhite(text)); }
+std::string_view TrimWhite(std::string_view text) {
+    return TrimRightWhite(TrimLeftWhite(text));
+}
 
 std::string_view StripLineEnd(std::string_view line) {
     if (!line.empty() && line.back() == '\n') {

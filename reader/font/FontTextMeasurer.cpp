@@ -64,7 +64,9 @@ CFontTextMeasurer::CFontTextMeasurer(const QFont& font)
     }
 }
 
-QFont CFontTextMeasurer::ViewFont(int fontSize) { return MakeFont("Tahoma", fontSize); }
+QFont CFontTextMeasurer::ViewFont(int fontSize) {
+    return MakeFont("Tahoma", fontSize);
+}
 
 std::unique_ptr<CFontTextMeasurer> CFontTextMeasurer::ForViewFont(int fontSize) {
     return std::make_unique<CFontTextMeasurer>(ViewFont(fontSize));

@@ -162,4 +162,6 @@ void CChapterViewDlg::RunDialog(CDialog& dialog, ViewDialog kind) {
     ActOnDialog(kind);
 }
 
-void CChapterViewDlg::ActOnDialog(ViewDialog kind) { Apply(m_model.AfterDialog(kind)); }
+void CChapterViewDlg::ActOnDialog(ViewDialog kind) {
+    Apply(m_model.AfterDialog(kind));
+}

@@ -60,9 +60,12 @@ private slots:
         QCOMPARE(g_koreanChapterOffsets[1189], g_koreanChapterOffsets[1188]);
         // Layout: title, version line, eight buttons in two columns.
         QCOMPARE(CDeviceScreen::Current()->Title(), Q("QrvLumen 2007"));
-        QVERIFY(Q(launcher.StaticItem(IDC_LAUNCHER_VERSION).GetWindowText()).startsWith("Ver2.5 Build 02"));
-        const int left[] = {IDC_LAUNCH_KOREAN, IDC_LAUNCH_SEARCH, IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS};
-        const int right[] = {IDC_LAUNCH_ENGLISH, IDC_LAUNCH_HYMNAL, IDC_LAUNCH_VISITATION, IDC_LAUNCH_BOOKMARKS};
+        QVERIFY(Q(launcher.StaticItem(IDC_LAUNCHER_VERSION).GetWindowText())
+                    .startsWith("Ver2.5 Build 02"));
+        const int left[] = {IDC_LAUNCH_KOREAN, IDC_LAUNCH_SEARCH, IDC_LAUNCH_READING_PLAN,
+                            IDC_LAUNCH_READINGS};
+        const int right[] = {IDC_LAUNCH_ENGLISH, IDC_LAUNCH_HYMNAL, IDC_LAUNCH_VISITATION,
+                             IDC_LAUNCH_BOOKMARKS};
         for (int row = 0; row < 4; ++row) {
             const QRect l = launcher.GetDlgItem(left[row]).GetWindowRect();
             const QRect r = launcher.GetDlgItem(right[row]).GetWindowRect();
@@ -71,8 +74,10 @@ private slots:
         }
         QCOMPARE(Q(launcher.ButtonItem(IDC_LAUNCH_BOOKMARKS).GetWindowText()), Q("북마크관리"));
         // Command bar: the menu 정보 (대하여, separator, 종료) and three buttons.
-        QCOMPARE(launcher.CommandBar().MenuCommands(), (std::vector<int>{ID_ABOUT, 0, ID_MENU_EXIT}));
-        QCOMPARE(launcher.CommandBar().ButtonCommands(), (std::vector<int>{ID_RECENT_PLACE, ID_HELP, ID_EXIT}));
+        QCOMPARE(launcher.CommandBar().MenuCommands(),
+                 (std::vector<int>{ID_ABOUT, 0, ID_MENU_EXIT}));
+        QCOMPARE(launcher.CommandBar().ButtonCommands(),
+                 (std::vector<int>{ID_RECENT_PLACE, ID_HELP, ID_EXIT}));
         launcher.DestroyWindow();
     }
 
@@ -84,12 +89,14 @@ private slots:
         messages.QueueAnswer(IDOK);
         CLauncherDlg launcher;
         launcher.Create();
-        QCOMPARE(messages.Texts(), std::vector<std::string>{folder.Path() + "에 kbible.dat 파일이 없습니다."});
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{folder.Path() + "에 kbible.dat 파일이 없습니다."});
         for (int button : {IDC_LAUNCH_KOREAN, IDC_LAUNCH_SEARCH, IDC_LAUNCH_BOOKMARKS}) {
             messages.Clear();
             messages.QueueAnswer(IDOK);
             launcher.ButtonItem(button).Click();
-            QCOMPARE(messages.Texts(), std::vector<std::string>{"한글성경이 없으므로 사용할 수 없습니다."});
+            QCOMPARE(messages.Texts(),
+                     std::vector<std::string>{"한글성경이 없으므로 사용할 수 없습니다."});
             QCOMPARE(Q(messages.Messages()[0].caption), Q(kAppTitle));
         }
         messages.Clear();
@@ -109,25 +116,27 @@ private slots:
         messages.QueueAnswer(IDOK);
         CLauncherDlg launcher;
         launcher.Create();
-        QCOMPARE(messages.Texts(), std::vector<std::string>{folder.Path() + "에 counsel.dat 파일이 없습니다."});
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{folder.Path() + "에 counsel.dat 파일이 없습니다."});
         messages.Clear();
         messages.QueueAnswer(IDOK);
         launcher.ButtonItem(IDC_LAUNCH_VISITATION).Click();
-        QCOMPARE(messages.Texts(), std::vector<std::string>{"심방사전이 없으므로 사용할 수 없습니다."});
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{"심방사전이 없으므로 사용할 수 없습니다."});
         messages.Clear();
         // The two Bibles and the search screen open; each is closed at once.
         messages.QueueDialog([](CDialog& view) { view.SendCommand(ID_EXIT); });
         messages.QueueDialog([](CDialog& view) { view.SendCommand(ID_EXIT); });
         messages.QueueDialog([](CDialog& screen) { screen.SendCommand(ID_EXIT); });
-        for (int button : {IDC_LAUNCH_KOREAN, IDC_LAUNCH_ENGLISH, IDC_LAUNCH_SEARCH, IDC_LAUNCH_HYMNAL,
-                           IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS}) {
+        for (int button : {IDC_LAUNCH_KOREAN, IDC_LAUNCH_ENGLISH, IDC_LAUNCH_SEARCH,
+                           IDC_LAUNCH_HYMNAL, IDC_LAUNCH_READING_PLAN, IDC_LAUNCH_READINGS}) {
             launcher.ButtonItem(button).Click();
         }
         messages.QueueDialog([](CDialog& bookmarks) { bookmarks.SendCommand(ID_EXIT); });
         launcher.ButtonItem(IDC_LAUNCH_BOOKMARKS).Click();
         QVERIFY(messages.Messages().empty());
-        QCOMPARE(messages.DialogsRun(),
-                 (std::vector<int>{IDD_KOREAN_CHAPTER, IDD_ENGLISH_CHAPTER, IDD_SEARCH, IDD_BOOKMARKS}));
+        QCOMPARE(messages.DialogsRun(), (std::vector<int>{IDD_KOREAN_CHAPTER, IDD_ENGLISH_CHAPTER,
+                                                          IDD_SEARCH, IDD_BOOKMARKS}));
         launcher.DestroyWindow();
     }
 
@@ -141,8 +150,9 @@ private slots:
         CReaderApp app;
         app.InitInstance();
         QCOMPARE(app.Run(), 0);
-        QCOMPARE(messages.Texts(), (std::vector<std::string>{folder.Path() + "에 kbible.inx화일이 없습니다.",
-                                                              folder.Path() + "에 ebible.inx화일이 없습니다."}));
+        QCOMPARE(messages.Texts(),
+                 (std::vector<std::string>{folder.Path() + "에 kbible.inx화일이 없습니다.",
+                                           folder.Path() + "에 ebible.inx화일이 없습니다."}));
         QCOMPARE(messages.DialogsRun(), std::vector<int>{IDD_LAUNCHER});
         QVERIFY(QuitPosted());
         QCOMPARE(Q(app.RegistryKey()), Q("Local AppWizard-Generated Applications"));
@@ -157,7 +167,8 @@ private slots:
             messages.QueueAnswer(IDOK);
             CLauncherDlg launcher;
             launcher.DoModal();
-            QCOMPARE(messages.Texts(), std::vector<std::string>{"화면 크기가 맞지 않습니다.320*240으로 맞춰주십시오."});
+            QCOMPARE(messages.Texts(), std::vector<std::string>{
+                                           "화면 크기가 맞지 않습니다.320*240으로 맞춰주십시오."});
             QVERIFY(launcher.IsEnded());
             // The other start-up steps still ran.
             QCOMPARE(ChapterIndexOf(1, 1), 0);
@@ -178,7 +189,8 @@ private slots:
         for (int command : {ID_MENU_EXIT, ID_EXIT}) {
             ResetQuitForTesting();
             CTestMessages messages;
-            messages.QueueDialog([command](CDialog& launcher) { launcher.CommandBar().Press(command); });
+            messages.QueueDialog(
+                [command](CDialog& launcher) { launcher.CommandBar().Press(command); });
             CLauncherDlg launcher;
             launcher.DoModal();
             QVERIFY(QuitPosted());
@@ -194,23 +206,27 @@ private slots:
         launcher.Create();
         messages.QueueAnswer(IDOK);
         launcher.SendCommand(ID_RECENT_PLACE);
-        QCOMPARE(messages.Texts(), std::vector<std::string>{"kReadPoint.txt화일을 열수가 없습니다."});
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{"kReadPoint.txt화일을 열수가 없습니다."});
 
-        folder.Write("kReadPoint.txt", kReadPointHeader + "19:23:13:16:1\r\n255:255:255\r\n0:0:255");
+        folder.Write("kReadPoint.txt",
+                     kReadPointHeader + "19:23:13:16:1\r\n255:255:255\r\n0:0:255");
         messages.Clear();
         messages.QueueAnswer(IDOK);
         launcher.CommandBar().Press(ID_RECENT_PLACE);
-        QCOMPARE(messages.Messages().back(), (MessageRecord{"최근에 본 성경", "시편 - 23장", MB_OK}));
+        QCOMPARE(messages.Messages().back(),
+                 (MessageRecord{"최근에 본 성경", "시편 - 23장", MB_OK}));
 
         // A position line that is missing or names no book: a clear message, never a crash.
-        for (const std::string& bad : {kReadPointHeader, kReadPointHeader + "67:1:0:14:0\r\n", kReadPointHeader + "19\r\n",
-                                       std::string()}) {
+        for (const std::string& bad : {kReadPointHeader, kReadPointHeader + "67:1:0:14:0\r\n",
+                                       kReadPointHeader + "19\r\n", std::string()}) {
             folder.Write("kReadPoint.txt", bad);
             messages.Clear();
             messages.QueueAnswer(IDOK);
             launcher.SendCommand(ID_RECENT_PLACE);
             QCOMPARE(messages.Messages().back(),
-                     (MessageRecord{"최근에 본 성경", "최근에 읽은 곳의 기록이 올바르지 않습니다.", MB_OK}));
+                     (MessageRecord{"최근에 본 성경", "최근에 읽은 곳의 기록이 올바르지 않습니다.",
+                                    MB_OK}));
         }
         launcher.DestroyWindow();
     }
@@ -223,7 +239,8 @@ private slots:
         {
             CHelpDlg help;
             help.Create();
-            QCOMPARE(HelpLines(help), (std::vector<std::string>{"첫째 줄", "  둘째 줄", "셋째 줄"}));
+            QCOMPARE(HelpLines(help),
+                     (std::vector<std::string>{"첫째 줄", "  둘째 줄", "셋째 줄"}));
             QVERIFY(!help.GetDlgItem(IDC_HELP_TEXT).HasFocus()); // nothing selected on opening
             QCOMPARE(help.CommandBar().ButtonCommands(), std::vector<int>{ID_EXIT});
             help.SendCommand(ID_EXIT);
@@ -234,7 +251,8 @@ private slots:
         {
             CHelpDlg help;
             help.Create();
-            QCOMPARE(HelpLines(help), (std::vector<std::string>{std::string(499, 'x'), std::string(101, 'x')}));
+            QCOMPARE(HelpLines(help),
+                     (std::vector<std::string>{std::string(499, 'x'), std::string(101, 'x')}));
             help.DestroyWindow();
         }
         folder.Write("kHelp.txt", "");
@@ -260,7 +278,8 @@ private slots:
             help.SendCommand(ID_EXIT);
         });
         launcher.SendCommand(ID_HELP);
-        QCOMPARE(messages.Texts(), std::vector<std::string>{folder.Path() + "kHelp.txt 화일이 없습니다."});
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{folder.Path() + "kHelp.txt 화일이 없습니다."});
         QVERIFY(!IsWaitCursorShown()); // Help restores the arrow on every path
         launcher.DestroyWindow();
     }

@@ -1,7 +1,7 @@
+#include "FullData.h"
 #include "BookmarkInput.h"
 #include "BookmarkMessages.h"
 #include "BookmarkVerses.h"
-#include "FullData.h"
 #include "ScriptureStore.h"
 
 #include <gtest/gtest.h>

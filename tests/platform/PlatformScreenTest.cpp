@@ -53,19 +53,38 @@ protected:
     }
 
 private:
-    void OnLimit() { events.push_back("limit " + std::to_string(ComboItem(IDC_SEARCH_LIMIT).GetCurSel())); }
-    void OnHits() { events.push_back("tap " + std::to_string(ListItem(IDC_SEARCH_HITS).LastTapRow())); }
+    void OnLimit() {
+        events.push_back("limit " + std::to_string(ComboItem(IDC_SEARCH_LIMIT).GetCurSel()));
+    }
+    void OnHits() {
+        events.push_back("tap " + std::to_string(ListItem(IDC_SEARCH_HITS).LastTapRow()));
+    }
     void OnWordFocus() { events.push_back("word focus"); }
     void OnWordBlur() { events.push_back("word blur"); }
     void OnDeleteMode() { events.push_back("delete mode"); }
     void OnCopy() { CopySelectionToClipboard(EditItem(IDC_SEARCH_TEXT)); }
 };
 
-const int kAllTemplates[] = {IDD_ABOUT,           IDD_LAUNCHER,         IDD_ADD_BOOKMARK,     IDD_READINGS,
-                             IDD_BOOKMARK_VIEW,   IDD_BOOKMARKS,        IDD_ENGLISH_CHAPTER,  IDD_ENGLISH_SELECT,
-                             IDD_ENGLISH_CONFPOINT, IDD_HELP,           IDD_HYMN_SEARCH,      IDD_HYMNAL,
-                             IDD_KOREAN_CHAPTER,  IDD_KOREAN_SELECT,    IDD_KOREAN_CONFPOINT, IDD_READING_PLAN,
-                             IDD_SEARCH,          IDD_VERSE_VIEW,       IDD_FONT_SETTINGS,    IDD_VISITATION};
+const int kAllTemplates[] = {IDD_ABOUT,
+                             IDD_LAUNCHER,
+                             IDD_ADD_BOOKMARK,
+                             IDD_READINGS,
+                             IDD_BOOKMARK_VIEW,
+                             IDD_BOOKMARKS,
+                             IDD_ENGLISH_CHAPTER,
+                             IDD_ENGLISH_SELECT,
+                             IDD_ENGLISH_CONFPOINT,
+                             IDD_HELP,
+                             IDD_HYMN_SEARCH,
+                             IDD_HYMNAL,
+                             IDD_KOREAN_CHAPTER,
+                             IDD_KOREAN_SELECT,
+                             IDD_KOREAN_CONFPOINT,
+                             IDD_READING_PLAN,
+                             IDD_SEARCH,
+                             IDD_VERSE_VIEW,
+                             IDD_FONT_SETTINGS,
+                             IDD_VISITATION};
 
 } // namespace
 
@@ -101,9 +120,12 @@ private slots:
                 }
                 CWnd& item = dlg.GetDlgItem(c.id);
                 QCOMPARE(item.Widget()->objectName(), QString::number(c.id));
-                QVERIFY2(!item.Widget()->accessibleName().isEmpty(), qPrintable(QString("%1/%2").arg(id).arg(c.id)));
+                QVERIFY2(!item.Widget()->accessibleName().isEmpty(),
+                         qPrintable(QString("%1/%2").arg(id).arg(c.id)));
                 const QRect r = item.Widget()->geometry();
-                QVERIFY2(client.contains(r), qPrintable(QString("control %1 of %2 leaves the screen").arg(c.id).arg(id)));
+                QVERIFY2(
+                    client.contains(r),
+                    qPrintable(QString("control %1 of %2 leaves the screen").arg(c.id).arg(id)));
             }
             dlg.DestroyWindow();
         }
@@ -125,7 +147,8 @@ private slots:
         QCOMPARE(dlg.GetDlgItem(IDC_SEARCH_LIMIT).Widget()->accessibleName(), Q("방법"));
         QCOMPARE(dlg.GetDlgItem(IDC_SEARCH_LOOKUP).Widget()->accessibleName(), Q("구절찾기"));
         // No label before it: the id.
-        QCOMPARE(dlg.GetDlgItem(IDC_SEARCH_HITS).Widget()->accessibleName(), QString::number(IDC_SEARCH_HITS));
+        QCOMPARE(dlg.GetDlgItem(IDC_SEARCH_HITS).Widget()->accessibleName(),
+                 QString::number(IDC_SEARCH_HITS));
         dlg.DestroyWindow();
     }
 
@@ -134,16 +157,20 @@ private slots:
         dlg.Create();
         dlg.CommandBar().Create(dlg);
         QVERIFY(dlg.CommandBar().AddToolbar(IDR_TOOLBAR_KOREAN_VIEW));
-        const std::vector<int> expected = {32774, 32775, 32800, 32813, 32802, 32777, 32778, 57670, 32772};
+        const std::vector<int> expected = {32774, 32775, 32800, 32813, 32802,
+                                           32777, 32778, 57670, 32772};
         QVERIFY(dlg.CommandBar().ButtonCommands() == expected);
-        const QStringList tips = {"성경선택", "책갈피", "북마크", "한영대조보기", "폰트설정", "페이지 위로", "페이지 아래로", "도움말", "종료"};
+        const QStringList tips = {"성경선택",      "책갈피",   "북마크",
+                                  "한영대조보기",  "폰트설정", "페이지 위로",
+                                  "페이지 아래로", "도움말",   "종료"};
         const auto actions = dlg.CommandBar().Bar()->actions();
         QCOMPARE(actions.size(), tips.size());
         for (int i = 0; i < tips.size(); ++i) {
             QCOMPARE(actions[i]->toolTip(), tips[i]);
             const QPixmap icon = actions[i]->icon().pixmap(16, 16);
             QCOMPARE(icon.size(), QSize(16, 16));
-            QVERIFY(!icon.toImage().allGray() || i == 5 || i == 6); // page arrows are drawn in black
+            QVERIFY(!icon.toImage().allGray() || i == 5 ||
+                    i == 6); // page arrows are drawn in black
         }
         dlg.DestroyWindow();
         // Every command of every toolbar has its own picture.
@@ -201,7 +228,8 @@ private slots:
         QCOMPARE(list.GetSelectedRows(), std::vector<int>{1});
         QCOMPARE(dlg.events.back(), std::string("tap 1"));
         // Beside the rows.
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(5, tree->viewport()->height() - 3));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          QPoint(5, tree->viewport()->height() - 3));
         QCOMPARE(dlg.events.back(), std::string("tap -1"));
         list.DeleteItem(0);
         QCOMPARE(Q(list.GetItemText(0, 0)), Q("2"));
@@ -265,7 +293,8 @@ private slots:
         messages.QueueAnswer(IDOK);
         dlg.SendCommand(ID_COPY);
         QCOMPARE(QApplication::clipboard()->text(), Q("[1] 태초에\n[2] 땅이"));
-        QCOMPARE(messages.Texts(), (std::vector<std::string>(2, "선택한 영역이 클립보드로 복사되었습니다.")));
+        QCOMPARE(messages.Texts(),
+                 (std::vector<std::string>(2, "선택한 영역이 클립보드로 복사되었습니다.")));
         QCOMPARE(Q(messages.Messages()[0].caption), Q(kAppTitle));
         // An empty box: nothing copied, nothing said.
         QApplication::clipboard()->setText("before");
@@ -300,7 +329,8 @@ private slots:
         QVERIFY(!panel.isVisible());
         // The user can put it away with its own key.
         SipShowIM(SIPF_ON);
-        QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(panel.width() - 12, panel.height() - 5));
+        QTest::mouseClick(&panel, Qt::LeftButton, {},
+                          QPoint(panel.width() - 12, panel.height() - 5));
         QVERIFY(!IsInputPanelShown());
         dlg.DestroyWindow();
     }
@@ -333,9 +363,8 @@ private slots:
             QTest::mouseClick(box->findChild<QWidget*>(QString::number(IDNO)), Qt::LeftButton);
         });
         QVERIFY(!AskYesNo("다음 장으로 이동할까요?", "질문"));
-        QTimer::singleShot(0, [] {
-            QTest::keyClick(CDeviceScreen::Current()->TopLayer(), Qt::Key_Escape);
-        });
+        QTimer::singleShot(
+            0, [] { QTest::keyClick(CDeviceScreen::Current()->TopLayer(), Qt::Key_Escape); });
         QCOMPARE(ShowMessage("알림"), IDOK);
     }
 
@@ -344,14 +373,14 @@ private slots:
         {
             CScriptedMessages scripted([&](const std::string& p) { problems.push_back(p); });
             QCOMPARE(ShowMessage("첫째"), IDOK); // unexpected: answered OK, reported
-            QVERIFY(!AskYesNo("둘째?"));          // unexpected question: answered No
+            QVERIFY(!AskYesNo("둘째?"));         // unexpected question: answered No
             scripted.QueueAnswer(IDYES);
             QVERIFY(AskYesNo("셋째?"));
             CDialog dlg(IDD_ABOUT);
             dlg.DoModal(); // nothing queued: reported and closed, never waiting
             scripted.QueueDialog([](CDialog&) {});
             CDialog left(IDD_ABOUT);
-            left.DoModal(); // the script leaves it open: reported
+            left.DoModal();             // the script leaves it open: reported
             scripted.QueueAnswer(IDOK); // never used
         }
         QCOMPARE(problems.size(), std::size_t(5));
@@ -403,7 +432,8 @@ private slots:
         }
         CDialog dlg(IDD_LAUNCHER);
         dlg.Create();
-        QCOMPARE(QFontInfo(dlg.GetDlgItem(IDC_LAUNCH_KOREAN).Widget()->font()).family(), QString(kHangulFace));
+        QCOMPARE(QFontInfo(dlg.GetDlgItem(IDC_LAUNCH_KOREAN).Widget()->font()).family(),
+                 QString(kHangulFace));
         dlg.DestroyWindow();
     }
 

@@ -1,13 +1,14 @@
+#include "TextFile.h"
 #include "AtomicFile.h"
 #include "TempDir.h"
-#include "TextFile.h"
 #include "TextUtil.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::vector<std::string> ReadAllLines(const std::string& path, int maxChars, bool* endSeen = nullptr) {
+std::vector<std::string> ReadAllLines(const std::string& path, int maxChars,
+                                      bool* endSeen = nullptr) {
     CTextFile f;
     EXPECT_TRUE(f.Open(path, "r"));
     std::vector<std::string> lines;
@@ -42,7 +43,7 @@ TEST(TextFile, LongLineIsBrokenAtTheLimitAcrossBufferRefills) {
     CTempDir dir;
     std::string longLine;
     for (int i = 0; i < 30000; ++i) {
-        longLine += "가";  // 90,000 bytes: more than one read buffer
+        longLine += "가"; // 90,000 bytes: more than one read buffer
     }
     dir.Write("long.txt", longLine + "\nend\n");
     const auto lines = ReadAllLines(dir.File("long.txt"), 512);
@@ -85,11 +86,11 @@ TEST(TextFile, SkipsByteOrderMarkAndSeeksByBytes) {
     std::string line;
     ASSERT_TRUE(f.ReadLine(line, 100));
     EXPECT_EQ(line, "head\n");
-    ASSERT_TRUE(f.Seek(3 + 5 + 7));  // byte offset of "last"
+    ASSERT_TRUE(f.Seek(3 + 5 + 7)); // byte offset of "last"
     ASSERT_TRUE(f.ReadLine(line, 100));
     EXPECT_EQ(line, "last\n");
     EXPECT_FALSE(f.Seek(-1));
-    ASSERT_TRUE(f.Seek(1000));  // past the end: reads just find nothing
+    ASSERT_TRUE(f.Seek(1000)); // past the end: reads just find nothing
     EXPECT_FALSE(f.ReadLine(line, 100));
     EXPECT_TRUE(f.AtEnd());
 }

@@ -137,7 +137,7 @@ TEST_F(SmallBible, ChapterReadsStopAtTheNextChapterOrBook) {
 }
 
 TEST_F(SmallBible, BrokenOffsetsAndLinesDoNotReadOutOfBounds) {
-    offsets[ChapterIndexOf(2, 1)] = 1 << 30;  // far past the end of the file
+    offsets[ChapterIndexOf(2, 1)] = 1 << 30; // far past the end of the file
     EXPECT_TRUE(Read(2, 1).empty());
     offsets[ChapterIndexOf(2, 1)] = -8;
     EXPECT_TRUE(Read(2, 1).empty());

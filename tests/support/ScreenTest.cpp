@@ -9,7 +9,8 @@
 #include <QApplication>
 
 CTestMessages::CTestMessages()
-    : CScriptedMessages([](const std::string& problem) { QTest::qFail(problem.c_str(), __FILE__, __LINE__); }) {}
+    : CScriptedMessages(
+          [](const std::string& problem) { QTest::qFail(problem.c_str(), __FILE__, __LINE__); }) {}
 
 CTestDataFolder::CTestDataFolder() {
     ResetScriptureStore();
@@ -19,7 +20,9 @@ CTestDataFolder::CTestDataFolder() {
     SetDataFolder(Path());
 }
 
-CTestDataFolder::~CTestDataFolder() { SetModuleFileNameForTesting(""); }
+CTestDataFolder::~CTestDataFolder() {
+    SetModuleFileNameForTesting("");
+}
 
 void CTestDataFolder::WriteSmallBibles() const {
     // Every chapter gets three verses, so chapter stepping and layout have real text to show.
@@ -45,7 +48,9 @@ void CTestDataFolder::WriteSmallBibles() const {
     Write("ebible.inx", englishIndex);
 }
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 int RunScreenTest(int argc, char** argv, QObject& test) {
     QApplication app(argc, argv);

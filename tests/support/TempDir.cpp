@@ -30,4 +30,6 @@ std::string CTempDir::Read(std::string_view name) const {
     return s.str();
 }
 
-bool CTempDir::Exists(std::string_view name) const { return std::filesystem::exists(File(name)); }
+bool CTempDir::Exists(std::string_view name) const {
+    return std::filesystem::exists(File(name));
+}

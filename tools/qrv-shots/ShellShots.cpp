@@ -6,8 +6,9 @@
 
 // Launcher, its recent-place message, Help and About.
 void ShellShots(CShotContext& shots) {
-    shots.WriteDataFile("kReadPoint.txt",
-                        "QRV Vellumreader Ver2.5 한글성경 자동책갈피\r\n19:23:0:14:0\r\n0:0:0\r\n255:255:255");
+    shots.WriteDataFile(
+        "kReadPoint.txt",
+        "QRV Vellumreader Ver2.5 한글성경 자동책갈피\r\n19:23:0:14:0\r\n0:0:0\r\n255:255:255");
     CLauncherDlg launcher;
     launcher.Create();
     shots.Save("launcher");

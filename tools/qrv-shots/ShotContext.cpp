@@ -16,8 +16,9 @@ namespace fs = std::filesystem;
 
 namespace {
 // Read-only data the screens read; settings files are left out so every run starts fresh.
-constexpr const char* kDataFiles[] = {"kbible.dat", "kbible.inx", "ebible.dat", "ebible.inx", "kHelp.txt",
-                                      "hymn.dat",   "counsel.dat", "versicle.dat", "kReadTable.txt"};
+constexpr const char* kDataFiles[] = {"kbible.dat",  "kbible.inx",   "ebible.dat",
+                                      "ebible.inx",  "kHelp.txt",    "hymn.dat",
+                                      "counsel.dat", "versicle.dat", "kReadTable.txt"};
 } // namespace
 
 CShotContext::CShotContext(CDeviceScreen& screen, std::string outFolder, std::string sourceData)
@@ -47,7 +48,8 @@ void CShotContext::ResetDataFolder() {
     for (const char* name : kDataFiles) {
         const fs::path source = fs::path(m_source) / name;
         if (fs::exists(source)) {
-            fs::copy_file(source, fs::path(m_data) / name, fs::copy_options::overwrite_existing, ec);
+            fs::copy_file(source, fs::path(m_data) / name, fs::copy_options::overwrite_existing,
+                          ec);
         }
     }
 }
@@ -70,7 +72,9 @@ void CShotContext::Save(std::string_view name) {
     }
 }
 
-void CShotContext::SaveNextMessage(std::string_view name) { m_nextMessageShot = name; }
+void CShotContext::SaveNextMessage(std::string_view name) {
+    m_nextMessageShot = name;
+}
 
 int CShotContext::ShowMessage(const MessageRecord& message) {
     if (!m_nextMessageShot.empty()) {

@@ -13,11 +13,12 @@
 
 namespace {
 void PrintHelp() {
-    std::printf("Usage: qrv-shots OUT_FOLDER [--data DATA_FOLDER]\n"
-                "Renders every screen of QrvLumen to 240 x 320 PNG files in OUT_FOLDER, through the\n"
-                "same screen code the program runs, on a private copy of the data folder.\n"
-                "  --data DATA_FOLDER  where kbible.dat and the other data files are\n"
-                "                      (default: the folder of this executable)\n");
+    std::printf(
+        "Usage: qrv-shots OUT_FOLDER [--data DATA_FOLDER]\n"
+        "Renders every screen of QrvLumen to 240 x 320 PNG files in OUT_FOLDER, through the\n"
+        "same screen code the program runs, on a private copy of the data folder.\n"
+        "  --data DATA_FOLDER  where kbible.dat and the other data files are\n"
+        "                      (default: the folder of this executable)\n");
 }
 } // namespace
 
