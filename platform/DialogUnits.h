@@ -13,6 +13,8 @@ inline constexpr int kClientWidth = kDeviceWidth;
 inline constexpr int kClientHeight = kDeviceHeight - kTitleBarHeight - kCommandBarHeight; // 270
 inline constexpr int kTemplateWidth = 138;
 inline constexpr int kTemplateHeight = 154;
+// Em size of the template font ("System" 10) on the device screen.
+inline constexpr int kControlFontPixels = 11;
 
 // (x, y, cx, cy) in dialog units → pixels; edges are converted separately, so controls that
 // touch in units touch in pixels. (130, 0, 8, 154) → (226, 0, 14, 270).
