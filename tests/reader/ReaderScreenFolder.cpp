@@ -3,6 +3,7 @@
 #include "Dialog.h"
 #include "ReaderGlobals.h"
 #include "ScriptureStore.h"
+#include "TestBibleFiles.h"
 #include "TextUtil.h"
 
 #include <QWidget>
@@ -47,31 +48,8 @@ std::string ReadPointFile(std::string_view header, std::string_view position, st
 } // namespace
 
 CReaderFolder::CReaderFolder() {
-    std::string korean;
-    std::string english;
-    std::string koreanIndex;
-    std::string englishIndex;
-    for (int book = 1; book <= kBookCount; ++book) {
-        for (int chapter = 1; chapter <= ChapterCountOf(book); ++chapter) {
-            koreanIndex += std::to_string(korean.size()) + "\n";
-            englishIndex += std::to_string(english.size()) + "\n";
-            for (int verse = 1; verse <= VerseCount(book, chapter); ++verse) {
-                korean += StrFormat("%d:%d:%d ", book, chapter, verse) +
-                          KoreanVerse(book, chapter, verse) + "\n";
-                english += StrFormat("%d:%d:%d ", book, chapter, verse) +
-                           EnglishVerse(book, chapter, verse) + "\n";
-            }
-        }
-    }
-    Write("kbible.dat", korean);
-    Write("ebible.dat", english);
-    Write("kbible.inx", koreanIndex);
-    Write("ebible.inx", englishIndex);
-    SetKoreanTextPath(DataFilePath("kbible.dat"));
-    SetEnglishTextPath(DataFilePath("ebible.dat"));
-    LoadKoreanChapterIndex(DataFilePath("kbible.inx"));
-    LoadEnglishChapterIndex(DataFilePath("ebible.inx"));
-    BuildChapterKeys();
+    WriteTestBibles(*this, {VerseCount, KoreanVerse, EnglishVerse});
+    LoadTestBibles(*this);
     ResetReaderGlobals();
 }
 

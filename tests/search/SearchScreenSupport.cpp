@@ -2,34 +2,15 @@
 
 #include "ResourceIds.h"
 #include "ScriptureStore.h"
-#include "TextUtil.h"
+#include "TestBibleFiles.h"
 
 #include <QTreeWidget>
 
 void WriteBibles(const CTestDataFolder& folder) {
-    std::string korean, english, koreanIndex, englishIndex;
-    for (int book = 1; book <= kBookCount; ++book) {
-        for (int chapter = 1; chapter <= g_chapterCounts[book - 1]; ++chapter) {
-            koreanIndex += std::to_string(korean.size()) + "\n";
-            englishIndex += std::to_string(english.size()) + "\n";
-            const int verses = book == kJohn && chapter == 3 ? 18 : 3;
-            for (int verse = 1; verse <= verses; ++verse) {
-                korean += StrFormat("%d:%d:%d %s %d장 %d절 말씀\n", book, chapter, verse,
-                                    std::string(KoreanBookName(book)).c_str(), chapter, verse);
-                english += StrFormat("%d:%d:%d Word of %s %d:%d\n", book, chapter, verse,
-                                     std::string(EnglishBookName(book)).c_str(), chapter, verse);
-            }
-        }
-    }
-    folder.Write("kbible.dat", korean);
-    folder.Write("ebible.dat", english);
-    folder.Write("kbible.inx", koreanIndex);
-    folder.Write("ebible.inx", englishIndex);
-    SetKoreanTextPath(folder.File("kbible.dat"));
-    SetEnglishTextPath(folder.File("ebible.dat"));
-    LoadKoreanChapterIndex(folder.File("kbible.inx"));
-    LoadEnglishChapterIndex(folder.File("ebible.inx"));
-    BuildChapterKeys();
+    TestBibleShape shape = ThreeVerseBibles();
+    shape.verseCount = [](int book, int chapter) { return book == kJohn && chapter == 3 ? 18 : 3; };
+    WriteTestBibles(folder, shape);
+    LoadTestBibles(folder);
 }
 
 CSearchScreen::CSearchScreen() {

@@ -1,9 +1,10 @@
 #include "ScreenTest.h"
 
+#include "TestBibleFiles.h"
+
 #include "DeviceScreen.h"
 #include "Fonts.h"
 #include "ScriptureStore.h"
-#include "TextUtil.h"
 #include "WinApp.h"
 
 #include <QApplication>
@@ -25,27 +26,7 @@ CTestDataFolder::~CTestDataFolder() {
 }
 
 void CTestDataFolder::WriteSmallBibles() const {
-    // Every chapter gets three verses, so chapter stepping and layout have real text to show.
-    std::string korean;
-    std::string english;
-    std::string koreanIndex;
-    std::string englishIndex;
-    for (int book = 1; book <= kBookCount; ++book) {
-        for (int chapter = 1; chapter <= g_chapterCounts[book - 1]; ++chapter) {
-            koreanIndex += std::to_string(korean.size()) + "\n";
-            englishIndex += std::to_string(english.size()) + "\n";
-            for (int verse = 1; verse <= 3; ++verse) {
-                korean += StrFormat("%d:%d:%d %s %d장 %d절 말씀\n", book, chapter, verse,
-                                    std::string(KoreanBookName(book)).c_str(), chapter, verse);
-                english += StrFormat("%d:%d:%d Word of %s %d:%d\n", book, chapter, verse,
-                                     std::string(EnglishBookName(book)).c_str(), chapter, verse);
-            }
-        }
-    }
-    Write("kbible.dat", korean);
-    Write("ebible.dat", english);
-    Write("kbible.inx", koreanIndex);
-    Write("ebible.inx", englishIndex);
+    WriteTestBibles(*this, ThreeVerseBibles());
 }
 
 QString Q(std::string_view text) {
